@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+
+// The language texts that no control shows by itself: the commands that need
+// them read them here at the moment they build their message. They are kept as
+// the bytes of the language file and replaced by every change of language.
+struct KeptTexts {
+    QByteArray writeBackMessage; // 11: progress memo line (after a tab) while a device file is written back
+    QByteArray notFoundEnding;   // 12: ends "Text %s %s" when Find reaches the end without a match
+    QByteArray namesUnit;        // 31: unit word in "%d %s" after the number of names in the go-to window
+    QByteArray lineErrorTitle;   // 50: title of the serial line error boxes
+    QByteArray parityError;      // 51: parity error
+    QByteArray breakError;       // 52: break on the line
+    QByteArray framingError;     // 53: framing error
+};
