@@ -1,6 +1,7 @@
 #include "document/Entry.h"
 
-namespace {
+namespace
+{
 
 // Cell lengths are stored as base-128 varints: one byte for cells shorter than 128.
 void appendLength(QByteArray &out, quint64 length)
@@ -29,15 +30,25 @@ quint64 readLength(const QByteArray &data, qsizetype &pos)
 } // namespace
 
 Entry::Entry(std::initializer_list<QByteArrayView> cells)
+    : Entry(std::span<const QByteArrayView>(cells.begin(), cells.size()))
 {
-    for (QByteArrayView cell : cells)
-        appendCell(cell);
-    m_packed.squeeze();
 }
 
 Entry::Entry(const QList<QByteArray> &cells)
 {
     for (const QByteArray &cell : cells)
+        appendCell(cell);
+    m_packed.squeeze();
+}
+
+Entry::Entry(std::span<const QByteArrayView> cells)
+{
+    // One length byte per usual cell: reserving the total up front makes a loaded entry a single allocation.
+    qsizetype total = 0;
+    for (QByteArrayView cell : cells)
+        total += cell.size() + 1;
+    m_packed.reserve(total);
+    for (QByteArrayView cell : cells)
         appendCell(cell);
     m_packed.squeeze();
 }

@@ -4,6 +4,7 @@
 #include <QList>
 
 #include <initializer_list>
+#include <span>
 
 // One row of the entry list: its cells (Number, NameOffset, Hex, CharNumber and
 // any extra texts a file line carried), each kept as the exact bytes read or
@@ -19,6 +20,8 @@ public:
     Entry() = default;
     Entry(std::initializer_list<QByteArrayView> cells);
     explicit Entry(const QList<QByteArray> &cells);
+    // Builds the entry straight from views into a line, without a copy per cell.
+    explicit Entry(std::span<const QByteArrayView> cells);
 
     qsizetype cellCount() const;
     bool hasCell(qsizetype index) const { return index >= 0 && index < cellCount(); }

@@ -3,7 +3,8 @@
 #include <array>
 #include <unordered_map>
 
-namespace {
+namespace
+{
 
 // Unicode code points of the bytes 0x80..0xFF; 0 marks a byte that the code page leaves undefined.
 constexpr std::array<char16_t, 128> upperHalf = {

@@ -9,7 +9,8 @@
 #include <optional>
 #include <vector>
 
-namespace {
+namespace
+{
 
 struct Line {
     QByteArray text;   // without its line end

@@ -4,7 +4,8 @@
 
 #include <iconv.h>
 
-namespace {
+namespace
+{
 
 // What glibc's converter makes of one byte, or an empty string where it refuses the byte.
 QString iconvDecode(unsigned char byte)
@@ -44,6 +45,8 @@ TEST(CodePage, EveryByteSurvivesARoundTrip)
 
 TEST(CodePage, CzechTextAndUnencodableCharacters)
 {
-    EXPECT_EQ(CodePage::fromUnicode(QString::fromUtf8("čeština Žluťoučký")), QByteArray("\xE8" "e\x9Atina \x8Elu\x9Dou\xE8k\xFD"));
+    EXPECT_EQ(CodePage::fromUnicode(QString::fromUtf8("čeština Žluťoučký")),
+              QByteArray("\xE8"
+                         "e\x9Atina \x8Elu\x9Dou\xE8k\xFD"));
     EXPECT_EQ(CodePage::fromUnicode(QString::fromUtf8("日x😀")), QByteArray("?x?"));
 }

@@ -1,0 +1,33 @@
+#include "app/ControlStateRule.h"
+
+ControlStates ComputeControlStates(const ControlStateInputs &in)
+{
+    ControlStates s;
+    const bool offline = !in.online;
+    s.load = in.ready && offline;
+    s.save = in.ready && offline && in.hasEntries;
+    s.find = in.ready && in.hasEntries;
+    s.send = in.ready && offline && in.listSaved;
+    s.receive = in.ready && offline;
+    // New on the button ignores Ready: during an off-line receive the list is
+    // empty and New stays available (Ctrl+N reaches it past the disabled panel).
+    s.newList = offline && !in.hasEntries;
+    s.exit = in.ready;
+    s.print = in.ready && in.hasEntries;
+    s.goTo = in.ready && in.hasEntries;
+    s.back = in.ready && in.online;
+    s.topPanel = in.ready;
+    s.headerValues = in.ready && offline && in.hasEntries;
+    s.openReceived = in.ready && offline;
+
+    const bool usable = in.ready && in.hasEntries;
+    s.menuNew = !usable && offline;
+    s.menuAdd = usable && offline;
+    s.menuEdit = usable;
+    s.menuFind = usable;
+    s.menuGoTo = usable;
+    s.menuPrint = usable;
+    s.menuDelete = usable && !in.deviceFileOpen;
+    s.menuRenumber = usable && offline;
+    return s;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// The one rule set that decides which commands of the main window are
+// available. It depends on nothing but these five facts, so the whole table
+// can be checked without a window; UpdateControls and UpdateMenu only apply it.
+struct ControlStateInputs {
+    bool ready = true;           // no transfer runs (the port is not open for one)
+    bool online = false;         // "On Line" is ticked
+    bool hasEntries = false;     // the list has at least one row
+    bool listSaved = false;      // the list is the content of a file loaded or saved
+    bool deviceFileOpen = false; // On Line: the list shows one device file
+};
+
+struct ControlStates {
+    // Buttons, boxes and pickers of the main window.
+    bool load = false, save = false, find = false, send = false, receive = false, newList = false, exit = false,
+         print = false, goTo = false, back = false, topPanel = false, headerValues = false, openReceived = false;
+    // Items of the list's popup menu.
+    bool menuNew = false, menuAdd = false, menuEdit = false, menuFind = false, menuGoTo = false, menuPrint = false,
+         menuDelete = false, menuRenumber = false;
+
+    bool operator==(const ControlStates &) const = default;
+};
+
+ControlStates ComputeControlStates(const ControlStateInputs &in);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Every modal question the main window asks goes through this interface, so
+// that tests can answer it without a dialog blocking them.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+
+    // The file to load; nothing when the operator cancels. The file need not exist.
+    virtual std::optional<QString> openFileName(QWidget *parent, const QString &proposed) = 0;
+    // The file to write; the operator is asked before an existing file is overwritten.
+    virtual std::optional<QString> saveFileName(QWidget *parent, const QString &proposed) = 0;
+    // An error box with the program's name as title.
+    virtual void showError(QWidget *parent, const QString &message) = 0;
+    // An information box with one OK button.
+    virtual void showInformation(QWidget *parent, const QString &title, const QString &message) = 0;
+    // An error box that stays on top of other windows, with its own title.
+    virtual void showLineError(QWidget *parent, const QString &title, const QString &message) = 0;
+};

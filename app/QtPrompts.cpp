@@ -1,0 +1,56 @@
+#include "app/QtPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace
+{
+
+// The dialog's filter names say "*.*" for all files, but on this platform a
+// name need not have a dot, so the pattern behind them is "*".
+std::optional<QString> askFileName(QWidget *parent, const QString &proposed, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    // The open dialog does not insist on an existing file: a missing one reaches the loader.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(QtPrompts::fileFilters);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+const QStringList QtPrompts::fileFilters = {QString::fromUtf8("všechny ( *.* ) (*)"),
+                                            QString::fromUtf8("textové ( *.txt ) (*.txt)")};
+
+std::optional<QString> QtPrompts::openFileName(QWidget *parent, const QString &proposed)
+{
+    return askFileName(parent, proposed, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompts::saveFileName(QWidget *parent, const QString &proposed)
+{
+    return askFileName(parent, proposed, QFileDialog::AcceptSave);
+}
+
+void QtPrompts::showError(QWidget *parent, const QString &message)
+{
+    QMessageBox::critical(parent, QStringLiteral("WinOrba"), message);
+}
+
+void QtPrompts::showInformation(QWidget *parent, const QString &title, const QString &message)
+{
+    QMessageBox::information(parent, title, message);
+}
+
+void QtPrompts::showLineError(QWidget *parent, const QString &title, const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, parent);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/Prompts.h"
+
+// The prompts as the operator sees them: Qt's file dialogs and message boxes.
+class QtPrompts : public Prompts
+{
+public:
+    // The file filters of both file dialogs: all files first, then text files.
+    static const QStringList fileFilters;
+
+    std::optional<QString> openFileName(QWidget *parent, const QString &proposed) override;
+    std::optional<QString> saveFileName(QWidget *parent, const QString &proposed) override;
+    void showError(QWidget *parent, const QString &message) override;
+    void showInformation(QWidget *parent, const QString &title, const QString &message) override;
+    void showLineError(QWidget *parent, const QString &title, const QString &message) override;
+};

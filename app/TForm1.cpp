@@ -1,0 +1,549 @@
+#include "app/TForm1.h"
+
+#include "app/ControlStateRule.h"
+#include "app/LanguageChoice.h"
+#include "app/ListColumnWidths.h"
+#include "app/Prompts.h"
+#include "i18n/CodePage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMoveEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <climits>
+
+namespace
+{
+
+constexpr int ButtonWidth = 83;
+constexpr int ButtonHeight = 24;
+
+ScreenRect toScreenRect(const QRect &r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// The shortcut keys held with Ctrl, and the command each one clicks.
+struct Shortcut {
+    int key;
+    QPushButton *button;
+    void (TForm1::*handler)();
+};
+
+} // namespace
+
+TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
+    : QMainWindow(parent), m_prompts(prompts), m_languageFile(languageFile)
+{
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("WinOrba          ver.1.8.5 (20.9.2008)"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setCentralWidget(new QWidget(this));
+    auto *layout = new QVBoxLayout(centralWidget());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildTopPanel();
+    buildList();
+    buildPopupMenu();
+    buildProgressPanel();
+    buildStatusLine();
+    layout->addWidget(Panel_Tlacitka);
+    layout->addWidget(Seznam, 1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(10);
+
+    setMinimumSize(QSize(MainWindowMinimumWidth, MainWindowMinimumHeight).expandedTo(minimumSizeHint()));
+    resize(QSize(426, 724).expandedTo(minimumSize()));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::FormCreate()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        m_workArea = toScreenRect(screen->availableGeometry());
+    DatePicker->setDate(QDate::currentDate());
+    TimePicker->setTime(QTime::currentTime());
+    UpdateControls(true);
+}
+
+// ---- layout -------------------------------------------------------------
+
+QPushButton *TForm1::addButton(const char *name, const char *caption, const char *hint, void (TForm1::*handler)())
+{
+    auto *button = new QPushButton(QString::fromUtf8(caption));
+    button->setObjectName(name);
+    button->setMinimumSize(ButtonWidth, ButtonHeight);
+    if (hint)
+        button->setToolTip(QString::fromLatin1(hint));
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    return button;
+}
+
+void TForm1::buildTopPanel()
+{
+    Panel_Tlacitka = new QFrame;
+    Panel_Tlacitka->setObjectName("Panel_Tlacitka");
+    auto *panel = new QGridLayout(Panel_Tlacitka);
+    panel->setContentsMargins(6, 6, 6, 2);
+    panel->addWidget(buildCommandButtons(), 0, 0);
+    panel->addWidget(buildPortGroup(), 0, 1);
+    panel->addWidget(buildHeaderStrip(), 1, 0, 1, 2);
+    panel->setColumnStretch(0, 1);
+}
+
+QWidget *TForm1::buildCommandButtons()
+{
+    auto *area = new QWidget;
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(4);
+    btnNacti = addButton("btnNacti", "1", "CTRL+O", &TForm1::btnNactiClick);
+    btnUloz = addButton("btnUloz", "2", "CTRL+S", &TForm1::btnUlozClick);
+    btnHledej = addButton("btnHledej", "3", "CTRL+F", &TForm1::Hledej1Click);
+    btnPosli = addButton("btnPosli", "4", "CTRL+U", &TForm1::btnPosliClick);
+    btnPrijmi = addButton("btnPrijmi", "5", "CTRL+D", &TForm1::btnPrijmiClick);
+    btnSeznam = addButton("btnSeznam", "30", nullptr, &TForm1::btnSeznamClick);
+    btnZpet = addButton("btnZpet", "28", nullptr, &TForm1::btnZpetClick);
+    btnNovy = addButton("btnNovy", "6", "CTRL+N", &TForm1::btnNovyClick);
+    btnTisk = addButton("btnTisk", "11", "CTRL+P", &TForm1::btnTiskClick);
+    btnKonec = addButton("btnKonec", "7", nullptr, &TForm1::btnKonecClick);
+    const QList<QList<QPushButton *>> columns = {
+        {btnNacti, btnUloz, btnHledej}, {btnPosli, btnPrijmi, btnSeznam, btnZpet}, {btnNovy, btnTisk, btnKonec}};
+    for (int column = 0; column < columns.size(); ++column)
+        for (int row = 0; row < columns[column].size(); ++row)
+            grid->addWidget(columns[column][row], row, column);
+
+    cbOnLine = new QCheckBox(QStringLiteral("On Line"));
+    cbOnLine->setObjectName("cbOnLine");
+    connect(cbOnLine, &QCheckBox::clicked, this, [this] { runCommand([this] { cbOnLineClick(); }); });
+    cbOtevri = new QCheckBox(QStringLiteral("8"));
+    cbOtevri->setObjectName("cbOtevri");
+    cbOtevri->setChecked(true);
+    cbJazyk = new QComboBox;
+    cbJazyk->setObjectName("cbJazyk");
+    cbJazyk->setEditable(true);
+    cbJazyk->setInsertPolicy(QComboBox::NoInsert);
+    connect(cbJazyk, &QComboBox::editTextChanged, this, [this] { runCommand([this] { cbJazykChange(); }); });
+    auto *options = new QHBoxLayout;
+    options->addWidget(cbOnLine);
+    options->addWidget(cbOtevri);
+    options->addWidget(cbJazyk, 1);
+    grid->addLayout(options, 4, 0, 1, 3);
+    return area;
+}
+
+QWidget *TForm1::buildPortGroup()
+{
+    GroupBox1 = new QGroupBox(QStringLiteral(" Port "));
+    GroupBox1->setObjectName("GroupBox1");
+    auto *grid = new QGridLayout(GroupBox1);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(4);
+    struct Box {
+        const char *name;
+        QStringList items;
+        int designIndex;
+    };
+    const QList<Box> boxes = {
+        {"ComComboBox1", {"COM1"}, 0},
+        {"ComComboBox3", {"5", "6", "7", "8"}, 3},
+        {"ComComboBox2",
+         {"Custom", "110", "300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "56000", "57600",
+          "115200", "128000", "256000"},
+         6},
+        {"ComComboBox4", {"None", "Odd", "Even", "Mark", "Space"}, 2},
+        {"ComComboBox6", {"Hardware", "Software", "None", "Custom"}, 0},
+        {"ComComboBox5", {"1", "1.5", "2"}, 0},
+    };
+    for (int i = 0; i < boxes.size(); ++i) {
+        auto *box = new QComboBox;
+        box->setObjectName(boxes[i].name);
+        box->addItems(boxes[i].items);
+        box->setCurrentIndex(boxes[i].designIndex);
+        grid->addWidget(box, i / 2, i % 2);
+    }
+    return GroupBox1;
+}
+
+QWidget *TForm1::buildHeaderStrip()
+{
+    Panel1 = new QFrame;
+    Panel1->setObjectName("Panel1");
+    auto *strip = new QHBoxLayout(Panel1);
+    strip->setContentsMargins(0, 2, 0, 0);
+    Label1 = new QLabel(QString::fromUtf8("Založeno:"));
+    Label1->setObjectName("Label1");
+    DatePicker = new QDateEdit;
+    DatePicker->setObjectName("DatePicker");
+    DatePicker->setDisplayFormat("dd.MM.yy");
+    DatePicker->setCalendarPopup(true);
+    TimePicker = new QTimeEdit;
+    TimePicker->setObjectName("TimePicker");
+    TimePicker->setDisplayFormat("HH:mm:ss");
+    auto *versionLabel = new QLabel(QStringLiteral("Ver.:"));
+    versionLabel->setObjectName("Label3");
+    SpinVerze = new QSpinBox;
+    SpinVerze->setObjectName("SpinVerze");
+    SpinVerze->setRange(INT_MIN, INT_MAX);
+    SpinVerze->setValue(0);
+    connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
+    Label1->setBuddy(DatePicker);
+    versionLabel->setBuddy(SpinVerze);
+    strip->addWidget(Label1);
+    strip->addWidget(DatePicker);
+    strip->addWidget(TimePicker);
+    strip->addSpacing(8);
+    strip->addWidget(versionLabel);
+    strip->addWidget(SpinVerze, 1);
+    return Panel1;
+}
+
+void TForm1::buildList()
+{
+    Seznam = new QTableView;
+    Seznam->setObjectName("Seznam");
+    Seznam->setModel(&m_entries);
+    Seznam->setShowGrid(true);
+    Seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Seznam->setSelectionMode(QAbstractItemView::SingleSelection);
+    Seznam->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Seznam->setWordWrap(false);
+    Seznam->verticalHeader()->hide();
+    // Every row has the same height, which keeps a list of a million entries fast.
+    Seznam->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Seznam->verticalHeader()->setDefaultSectionSize(Seznam->fontMetrics().height() + 4);
+    Seznam->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Seznam->horizontalHeader()->setHighlightSections(false);
+    Seznam->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Seznam->setContextMenuPolicy(Qt::CustomContextMenu);
+    Seznam->viewport()->installEventFilter(this);
+    connect(Seznam, &QTableView::doubleClicked, this, [this] { runCommand([this] { Upravit1Click(); }); });
+    connect(Seznam, &QTableView::customContextMenuRequested, this,
+            [this](const QPoint &pos) { PopupMenu1->popup(Seznam->viewport()->mapToGlobal(pos)); });
+}
+
+QAction *TForm1::addMenuItem(const char *name, const char *caption, void (TForm1::*handler)())
+{
+    QAction *action = PopupMenu1->addAction(QString::fromLatin1(caption));
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    return action;
+}
+
+void TForm1::buildPopupMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Novy = addMenuItem("Novy", "6", &TForm1::btnNovyClick);
+    PopupMenu1->addSeparator();
+    Pidat1 = addMenuItem("Pidat1", "26", &TForm1::Pidat1Click);
+    Upravit1 = addMenuItem("Upravit1", "27", &TForm1::Upravit1Click);
+    PopupMenu1->addSeparator();
+    Hledej1 = addMenuItem("Hledej1", "3", &TForm1::Hledej1Click);
+    Jdina = addMenuItem("Jdina", "30", &TForm1::btnSeznamClick);
+    tisk1 = addMenuItem("tisk1", "21", &TForm1::btnTiskClick);
+    PopupMenu1->addSeparator();
+    Smazat1 = addMenuItem("Smazat1", "28", &TForm1::Smazat1Click);
+    PopupMenu1->addSeparator();
+    Pesluj1 = addMenuItem("Pesluj1", "29", &TForm1::Pesluj1Click);
+}
+
+void TForm1::buildProgressPanel()
+{
+    Progress = new QFrame(centralWidget());
+    Progress->setObjectName("Progress");
+    Progress->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Progress->setAutoFillBackground(true);
+    ProgressBar1 = new QProgressBar;
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setTextVisible(false);
+    Procenta = new QLabel(QStringLiteral("0 %"));
+    Procenta->setObjectName("Procenta");
+    Procenta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont bold = Procenta->font();
+    bold.setBold(true);
+    bold.setPointSize(10);
+    Procenta->setFont(bold);
+    Memo1 = new QPlainTextEdit;
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    btnZrus = addButton("btnZrus", "10", "ESC", &TForm1::btnZrusClick);
+    auto *grid = new QGridLayout(Progress);
+    grid->addWidget(ProgressBar1, 0, 0);
+    grid->addWidget(Procenta, 0, 1);
+    grid->addWidget(Memo1, 1, 0);
+    grid->addWidget(btnZrus, 1, 1, Qt::AlignBottom);
+    grid->setColumnStretch(0, 1);
+    Progress->hide();
+}
+
+void TForm1::buildStatusLine()
+{
+    auto *system = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
+    system->setObjectName("StatusText");
+    Label2 = new QLabel(QString::fromLatin1(ContactAddress));
+    Label2->setObjectName("Label2");
+    Label2->setCursor(Qt::PointingHandCursor);
+    Label2->setStyleSheet(QStringLiteral("color: navy"));
+    Label2->installEventFilter(this);
+    statusBar()->setMinimumHeight(20);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(system, 1);
+    statusBar()->addPermanentWidget(Label2);
+}
+
+void TForm1::placeProgressPanel()
+{
+    const QRect list = Seznam->geometry();
+    Progress->resize(QSize(385, 96).expandedTo(Progress->minimumSizeHint()));
+    Progress->move(list.center() - Progress->rect().center());
+    Progress->raise();
+}
+
+void TForm1::resizeListColumns()
+{
+    const auto widths = ComputeListColumnWidths(Seznam->viewport()->width());
+    for (int column = 0; column < EntryModel::ColumnCount; ++column)
+        Seznam->setColumnWidth(column, widths[static_cast<size_t>(column)]);
+}
+
+// ---- settings -------------------------------------------------------------
+
+void TForm1::ReadSettings()
+{
+    const LanguageChoice choice = LanguageChoice::read(m_languageFile);
+    fillLanguageBox(choice.languages, choice.active);
+    cbOtevri->setChecked(choice.autoOpen);
+    cbJazykChange();
+}
+
+void TForm1::fillLanguageBox(const QList<QByteArray> &languages, int active)
+{
+    const QSignalBlocker blocker(cbJazyk);
+    cbJazyk->clear();
+    for (const QByteArray &name : languages)
+        cbJazyk->addItem(CodePage::toUnicode(name));
+    const bool inRange = active >= 0 && active < cbJazyk->count();
+    cbJazyk->setCurrentIndex(inRange ? active : -1);
+    if (!inRange)
+        cbJazyk->setEditText(QString());
+}
+
+void TForm1::FormClose()
+{
+    // The box's index counts only while its text is still that item's: a
+    // typed name that is no listed language selects nothing.
+    int active = cbJazyk->currentIndex();
+    if (active < 0 || cbJazyk->itemText(active) != cbJazyk->currentText())
+        active = cbJazyk->findText(cbJazyk->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // A language file that cannot be written must not keep the operator from
+    // closing the program: the failure is shown and the close goes on.
+    if (!LanguageChoice::write(m_languageFile, active, cbOtevri->isChecked()))
+        showError(QStringLiteral("Unable to write to %1").arg(m_languageFile.path()));
+}
+
+// ---- control states -------------------------------------------------------
+
+void TForm1::UpdateControls(bool ready)
+{
+    UpdateMenu(ready);
+    const ControlStates s =
+        ComputeControlStates({ready, cbOnLine->isChecked(), !m_entries.isEmpty(), ListSaved, DeviceFileOpen});
+    Memo1->clear();
+    btnNacti->setEnabled(s.load);
+    btnUloz->setEnabled(s.save);
+    btnHledej->setEnabled(s.find);
+    btnPosli->setEnabled(s.send);
+    btnPrijmi->setEnabled(s.receive);
+    btnNovy->setEnabled(s.newList);
+    btnKonec->setEnabled(s.exit);
+    btnTisk->setEnabled(s.print);
+    btnSeznam->setEnabled(s.goTo);
+    btnZpet->setEnabled(s.back);
+    Panel_Tlacitka->setEnabled(s.topPanel);
+    SpinVerze->setEnabled(s.headerValues);
+    DatePicker->setEnabled(s.headerValues);
+    TimePicker->setEnabled(s.headerValues);
+    cbOtevri->setEnabled(s.openReceived);
+}
+
+void TForm1::UpdateMenu(bool ready)
+{
+    const ControlStates s =
+        ComputeControlStates({ready, cbOnLine->isChecked(), !m_entries.isEmpty(), ListSaved, DeviceFileOpen});
+    Novy->setEnabled(s.menuNew);
+    Pidat1->setEnabled(s.menuAdd);
+    Upravit1->setEnabled(s.menuEdit);
+    Hledej1->setEnabled(s.menuFind);
+    Jdina->setEnabled(s.menuGoTo);
+    tisk1->setEnabled(s.menuPrint);
+    Smazat1->setEnabled(s.menuDelete);
+    Pesluj1->setEnabled(s.menuRenumber);
+}
+
+// ---- commands -------------------------------------------------------------
+
+void TForm1::runCommand(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const std::exception &failure) {
+        showError(QString::fromUtf8(failure.what()));
+    }
+}
+
+void TForm1::showError(const QString &message)
+{
+    m_prompts.showError(this, message);
+}
+
+void TForm1::btnNovyClick()
+{
+    {
+        EntryBatch batch(m_entries);
+        m_entries.clear();
+        m_entries.append(Entry{"xx", "jmeno", "", ""});
+        m_entries.append(Entry{"", "0", "$00", ""});
+    }
+    UpdateControls(true);
+}
+
+void TForm1::SpinVerzeChange()
+{
+    btnPosli->setEnabled(false);
+    btnNovy->setEnabled(false);
+}
+
+void TForm1::btnKonecClick()
+{
+    close();
+}
+
+void TForm1::Label2Click()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(ContactAddress)));
+}
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key == Qt::Key_Escape) {
+        if (Progress->isHidden())
+            return false;
+        runCommand([this] { btnZrusClick(); });
+        return true;
+    }
+    if (!(modifiers & Qt::ControlModifier))
+        return false;
+    const Shortcut shortcuts[] = {
+        {Qt::Key_N, btnNovy, &TForm1::btnNovyClick},   {Qt::Key_O, btnNacti, &TForm1::btnNactiClick},
+        {Qt::Key_S, btnUloz, &TForm1::btnUlozClick},   {Qt::Key_F, btnHledej, &TForm1::Hledej1Click},
+        {Qt::Key_P, btnTisk, &TForm1::btnTiskClick},   {Qt::Key_D, btnPrijmi, &TForm1::btnPrijmiClick},
+        {Qt::Key_U, btnPosli, &TForm1::btnPosliClick}, {Qt::Key_L, btnSeznam, &TForm1::btnSeznamClick},
+    };
+    for (const Shortcut &shortcut : shortcuts) {
+        // Only the button's own state counts, not the top panel's: during a
+        // transfer New still answers Ctrl+N when its own rule allows it.
+        if (shortcut.key != key || shortcut.button->testAttribute(Qt::WA_ForceDisabled))
+            continue;
+        runCommand([this, &shortcut] { (this->*shortcut.handler)(); });
+        return true;
+    }
+    return false;
+}
+
+// ---- window events --------------------------------------------------------
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TForm1::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // Only moves made by the operator are snapped, not the program's own.
+    if (!event->spontaneous())
+        return;
+    const Qt::WindowStates states = windowState();
+    const WindowShowState state = states & Qt::WindowMinimized   ? WindowShowState::Minimized
+                                  : states & Qt::WindowMaximized ? WindowShowState::Maximized
+                                                                 : WindowShowState::Normal;
+    const QRect frame = frameGeometry();
+    const ScreenRect snapped =
+        ApplyWindowMoveRule(toScreenRect(frame), m_workArea, frame.width(), frame.height(), state, isVisible());
+    if (snapped.left != frame.left() || snapped.top != frame.top())
+        move(snapped.left, snapped.top);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        // A key travels from the focused control up to its parents; the
+        // window looks at it once, at its first stop.
+        const QWidget *focus = QApplication::focusWidget();
+        if (widget->window() == this && (widget == focus || (!focus && widget == this))) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            FormKeyDown(key->key(), key->modifiers());
+        }
+    } else if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
+        resizeListColumns();
+        placeProgressPanel();
+    } else if (watched == Label2 && event->type() == QEvent::MouseButtonRelease) {
+        Label2Click();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- commands of the subsystems still to come ------------------------------
+
+void TForm1::btnNactiClick() {}
+void TForm1::btnUlozClick() {}
+void TForm1::Hledej1Click() {}
+void TForm1::btnPosliClick() {}
+void TForm1::btnPrijmiClick() {}
+void TForm1::btnZpetClick() {}
+void TForm1::btnZrusClick() {}
+void TForm1::btnTiskClick() {}
+void TForm1::btnSeznamClick() {}
+void TForm1::Pidat1Click() {}
+void TForm1::Upravit1Click() {}
+void TForm1::Smazat1Click() {}
+void TForm1::Pesluj1Click() {}
+void TForm1::cbOnLineClick() {}
+void TForm1::cbJazykChange() {}

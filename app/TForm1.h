@@ -1,0 +1,148 @@
+#pragma once
+
+#include "app/WindowMoveRule.h"
+#include "document/EntryModel.h"
+#include "i18n/ProfileFile.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class Prompts;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+class QTimeEdit;
+class QTimer;
+
+// The main window: the entry list and every command. It holds the controls
+// and the state the commands share, wires the controls to their handlers and
+// calls the rules kept in plain classes (control states, move rule, settings).
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr const char *ContactAddress = "podpora@winorba.cz";
+
+    TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Start-up once all windows exist: language list and settings, port
+    // settings, then the chosen language.
+    void ReadSettings();
+
+    void UpdateControls(bool ready);
+    void UpdateMenu(bool ready);
+
+    EntryModel &entries() { return m_entries; }
+    const ProfileFile &languageFile() const { return m_languageFile; }
+    const ScreenRect &workArea() const { return m_workArea; }
+
+    // State the commands share.
+    bool ListSaved = false;
+    bool DeviceFileOpen = false;
+    QString OpenDialogFileName;
+    QString SaveDialogFileName;
+
+    // Handlers of the main window's commands.
+    void btnNactiClick();
+    void btnUlozClick();
+    void btnNovyClick();
+    void Hledej1Click();
+    void btnPosliClick();
+    void btnPrijmiClick();
+    void btnKonecClick();
+    void btnZpetClick();
+    void btnZrusClick();
+    void btnTiskClick();
+    void btnSeznamClick();
+    void Pidat1Click();
+    void Upravit1Click();
+    void Smazat1Click();
+    void Pesluj1Click();
+    void cbOnLineClick();
+    void cbJazykChange();
+    void SpinVerzeChange();
+    void Label2Click();
+    // Keyboard shortcuts of the window, seen before the focused control; true
+    // when a shortcut ran. The key goes on to the focused control either way.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void buildTopPanel();
+    QWidget *buildCommandButtons();
+    QWidget *buildPortGroup();
+    QWidget *buildHeaderStrip();
+    void buildList();
+    void buildPopupMenu();
+    void buildProgressPanel();
+    void buildStatusLine();
+    QPushButton *addButton(const char *name, const char *caption, const char *hint, void (TForm1::*handler)());
+    QAction *addMenuItem(const char *name, const char *caption, void (TForm1::*handler)());
+    void fillLanguageBox(const QList<QByteArray> &languages, int active);
+    // Runs a command; a failure it raises is shown in an error box and the program goes on.
+    void runCommand(const std::function<void()> &command);
+    void placeProgressPanel();
+    void resizeListColumns();
+    void showError(const QString &message);
+
+    Prompts &m_prompts;
+    ProfileFile m_languageFile;
+    EntryModel m_entries;
+    ScreenRect m_workArea;
+
+    QFrame *Panel_Tlacitka = nullptr;
+    QPushButton *btnNacti = nullptr;
+    QPushButton *btnUloz = nullptr;
+    QPushButton *btnHledej = nullptr;
+    QPushButton *btnPosli = nullptr;
+    QPushButton *btnPrijmi = nullptr;
+    QPushButton *btnSeznam = nullptr;
+    QPushButton *btnZpet = nullptr;
+    QPushButton *btnNovy = nullptr;
+    QPushButton *btnTisk = nullptr;
+    QPushButton *btnKonec = nullptr;
+    QCheckBox *cbOnLine = nullptr;
+    QCheckBox *cbOtevri = nullptr;
+    QComboBox *cbJazyk = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QDateEdit *DatePicker = nullptr;
+    QTimeEdit *TimePicker = nullptr;
+    QSpinBox *SpinVerze = nullptr;
+    QTableView *Seznam = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QAction *Novy = nullptr;
+    QAction *Pidat1 = nullptr;
+    QAction *Upravit1 = nullptr;
+    QAction *Hledej1 = nullptr;
+    QAction *Jdina = nullptr;
+    QAction *tisk1 = nullptr;
+    QAction *Smazat1 = nullptr;
+    QAction *Pesluj1 = nullptr;
+    QFrame *Progress = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *Procenta = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QPushButton *btnZrus = nullptr;
+    QLabel *Label2 = nullptr;
+    QTimer *Timer1 = nullptr;
+};

@@ -1,0 +1,56 @@
+#include "app/ControlStateRule.h"
+
+#include <gtest/gtest.h>
+
+// The whole enabling table over every combination of its five inputs,
+// written out as the operator-facing rules rather than as the code's formulas.
+TEST(ControlStateRule, EveryCombinationOfInputs)
+{
+    for (int bits = 0; bits < 32; ++bits) {
+        const ControlStateInputs in{bool(bits & 1), bool(bits & 2), bool(bits & 4), bool(bits & 8), bool(bits & 16)};
+        const ControlStates s = ComputeControlStates(in);
+        SCOPED_TRACE(testing::Message() << "ready=" << in.ready << " online=" << in.online
+                                        << " entries=" << in.hasEntries << " saved=" << in.listSaved
+                                        << " devfile=" << in.deviceFileOpen);
+        const bool idleOffline = in.ready && !in.online;
+        EXPECT_EQ(s.load, idleOffline);
+        EXPECT_EQ(s.save, idleOffline && in.hasEntries);
+        EXPECT_EQ(s.find, in.ready && in.hasEntries);
+        EXPECT_EQ(s.send, idleOffline && in.listSaved);
+        EXPECT_EQ(s.receive, idleOffline);
+        EXPECT_EQ(s.newList, !in.online && !in.hasEntries);
+        EXPECT_EQ(s.exit, in.ready);
+        EXPECT_EQ(s.print, in.ready && in.hasEntries);
+        EXPECT_EQ(s.goTo, in.ready && in.hasEntries);
+        EXPECT_EQ(s.back, in.ready && in.online);
+        EXPECT_EQ(s.topPanel, in.ready);
+        EXPECT_EQ(s.headerValues, idleOffline && in.hasEntries);
+        EXPECT_EQ(s.openReceived, idleOffline);
+
+        const bool usable = in.ready && in.hasEntries;
+        EXPECT_EQ(s.menuNew, !usable && !in.online);
+        EXPECT_EQ(s.menuAdd, usable && !in.online);
+        EXPECT_EQ(s.menuEdit, usable);
+        EXPECT_EQ(s.menuFind, usable);
+        EXPECT_EQ(s.menuGoTo, usable);
+        EXPECT_EQ(s.menuPrint, usable);
+        EXPECT_EQ(s.menuDelete, usable && !in.deviceFileOpen);
+        EXPECT_EQ(s.menuRenumber, usable && !in.online);
+    }
+}
+
+TEST(ControlStateRule, NamedSituations)
+{
+    // Just after start: nothing loaded, so Send is off even off-line.
+    EXPECT_FALSE(ComputeControlStates({true, false, false, false, false}).send);
+    // During an off-line receive the list is empty: the button's New ignores
+    // Ready and the menu's New is on because the list is not usable.
+    const ControlStates receiving = ComputeControlStates({false, false, false, true, false});
+    EXPECT_TRUE(receiving.newList);
+    EXPECT_TRUE(receiving.menuNew);
+    EXPECT_FALSE(receiving.topPanel);
+    // Entries on screen off-line: New is withheld on both.
+    const ControlStates withEntries = ComputeControlStates({true, false, true, true, false});
+    EXPECT_FALSE(withEntries.newList);
+    EXPECT_FALSE(withEntries.menuNew);
+}
