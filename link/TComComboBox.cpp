@@ -1,0 +1,73 @@
+#include "link/TComComboBox.h"
+
+#include "link/ComExceptionDisplay.h"
+#include "link/EComPort.h"
+
+#include <QtDebug>
+
+TComComboBox::TComComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, &TComComboBox::choose);
+}
+
+void TComComboBox::SetComPort(TCustomComPort *port)
+{
+    if (port == ComPort())
+        return;
+    m_select.SetComPort(port);
+    ShowCurrentSetting();
+}
+
+void TComComboBox::SetComProperty(TComProperty property)
+{
+    m_select.SetComProperty(property);
+    refill();
+    if (ComPort())
+        ShowCurrentSetting();
+    else
+        setCurrentIndex(count() > 0 ? 0 : -1);
+}
+
+void TComComboBox::ShowCurrentSetting()
+{
+    const QString current = m_select.CurrentText();
+    setPlaceholderText(ComProperty() == cpPort ? current : QString());
+    const int index = findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    setCurrentIndex(index);
+    if (index >= 0)
+        m_select.SelectText(current);
+}
+
+void TComComboBox::showPopup()
+{
+    if (ComProperty() == cpPort) {
+        refill();
+        ShowCurrentSetting();
+    }
+    QComboBox::showPopup();
+}
+
+// A port list that cannot be read leaves the box empty: the port in use still
+// works and shows as the box's placeholder.
+void TComComboBox::refill()
+{
+    clear();
+    try {
+        addItems(m_select.ItemTexts());
+    } catch (const EComPort &failure) {
+        qWarning("%s", failure.what());
+    }
+}
+
+void TComComboBox::choose(int index)
+{
+    m_select.SelectText(itemText(index));
+    if (!AutoApply())
+        return;
+    try {
+        ApplySelection();
+    } catch (const std::exception &failure) {
+        ComExceptionDisplay::show(failure);
+    }
+}
