@@ -4,6 +4,11 @@
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
 #include "app/Prompts.h"
+#include "document/DeviceFileReader.h"
+#include "document/DeviceFileTitle.h"
+#include "document/DeviceFileWriter.h"
+#include "document/DocumentErrors.h"
+#include "document/NewDocument.h"
 #include "i18n/CodePage.h"
 
 #include <QApplication>
@@ -22,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -433,13 +439,76 @@ void TForm1::showError(const QString &message)
 
 void TForm1::btnNovyClick()
 {
-    {
-        EntryBatch batch(m_entries);
-        m_entries.clear();
-        m_entries.append(Entry{"xx", "jmeno", "", ""});
-        m_entries.append(Entry{"", "0", "$00", ""});
-    }
+    m_entries.assign(NewDocumentEntries());
     UpdateControls(true);
+}
+
+void TForm1::btnNactiClick()
+{
+    const std::optional<QString> fileName = m_prompts.openFileName(this, OpenDialogFileName);
+    if (!fileName)
+        return;
+    OpenDialogFileName = *fileName;
+    QString failure;
+    try {
+        LoadDeviceFile(*fileName);
+    } catch (const std::exception &error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    // What could be read is on screen, so the list counts as the file's even
+    // after a failure; the message follows once the window is in order.
+    resize(width(), height() + 1);
+    resize(width(), height() - 1);
+    ListSaved = true;
+    UpdateControls(true);
+    Seznam->setFocus();
+    Seznam->clearSelection();
+    if (!m_entries.isEmpty())
+        Seznam->selectRow(0);
+    if (!failure.isEmpty())
+        showError(failure);
+}
+
+void TForm1::btnUlozClick()
+{
+    // Writing a device file back to the device (On Line) belongs to the transfer commands.
+    if (cbOnLine->isChecked())
+        return;
+    const std::optional<QString> fileName = m_prompts.saveFileName(this, SaveDialogFileName);
+    if (!fileName)
+        return;
+    SaveDialogFileName = *fileName;
+    WriteDeviceFile(*fileName);
+    LoadDeviceFile(*fileName);
+    ListSaved = true;
+    UpdateControls(true);
+    btnNovy->setEnabled(true);
+}
+
+void TForm1::LoadDeviceFile(const QString &fileName)
+{
+    DeviceFileReadResult read = ReadDeviceFile(fileName, cbOnLine->isChecked(), QDateTime::currentDateTime());
+    m_entries.assign(std::move(read.entries));
+    if (read.created) {
+        DatePicker->setDate(read.created->date());
+        TimePicker->setTime(read.created->time());
+    }
+    if (read.version)
+        SpinVerze->setValue(*read.version);
+    KeptSapLine = read.keptSap.value_or(KeptSapLine);
+    KeptSrnLine = read.keptSrn.value_or(KeptSrnLine);
+    KeptSprLine = read.keptSpr.value_or(KeptSprLine);
+    setWindowTitle(DeviceFileWindowTitle(fileName));
+    SaveDialogFileName = OpenDialogFileName;
+    if (!read.error.isEmpty())
+        throw DocumentError(read.error);
+}
+
+void TForm1::WriteDeviceFile(const QString &fileName)
+{
+    const auto takeName = qScopeGuard([this] { OpenDialogFileName = SaveDialogFileName; });
+    WritePlainDeviceFile(fileName, m_entries.entries(), DatePicker->date(), TimePicker->time(),
+                         CodePage::fromUnicode(SpinVerze->cleanText()));
 }
 
 void TForm1::SpinVerzeChange()
@@ -532,8 +601,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 // ---- commands of the subsystems still to come ------------------------------
 
-void TForm1::btnNactiClick() {}
-void TForm1::btnUlozClick() {}
 void TForm1::Hledej1Click() {}
 void TForm1::btnPosliClick() {}
 void TForm1::btnPrijmiClick() {}

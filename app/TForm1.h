@@ -53,6 +53,17 @@ public:
     bool DeviceFileOpen = false;
     QString OpenDialogFileName;
     QString SaveDialogFileName;
+    // The device's own SAP, SRN and SPR lines, as last read from a file.
+    QByteArray KeptSapLine;
+    QByteArray KeptSrnLine;
+    QByteArray KeptSprLine;
+
+    // Replaces the list with a device data file; the header values, kept
+    // lines, title and dialog names follow it, also when the file fails
+    // part-way (the failure is thrown after them).
+    void LoadDeviceFile(const QString &fileName);
+    // Writes the list in the plain variant, leaving the file untouched on failure.
+    void WriteDeviceFile(const QString &fileName);
 
     // Handlers of the main window's commands.
     void btnNactiClick();

@@ -1,0 +1,139 @@
+#include "FakePrompts.h"
+#include "app/TForm1.h"
+
+#include <QAbstractButton>
+#include <QDateEdit>
+#include <QFile>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class DocumentCommands : public testing::Test
+{
+protected:
+    DocumentCommands() { form.ReadSettings(); }
+
+    template <typename T> T *child(const char *name) { return form.findChild<T *>(name); }
+    bool enabled(const char *name) { return child<QWidget>(name)->isEnabled(); }
+    // Commands run as the operator starts them: a failure is shown, not thrown.
+    void click(const char *name) { child<QAbstractButton>(name)->click(); }
+    void stamp(QDate date, QTime time, int version)
+    {
+        child<QDateEdit>("DatePicker")->setDate(date);
+        child<QTimeEdit>("TimePicker")->setTime(time);
+        child<QSpinBox>("SpinVerze")->setValue(version);
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    TForm1 form{prompts, dir.filePath("WinOrba.lng")};
+};
+
+const QByteArray newDocumentFile = "SFA $07.12.26 15:12:03$\r\n"
+                                   "SDK   1  xx \\jmeno\\     1     0 0\r\n"
+                                   "SDW     0  1 C00\r\n"
+                                   "SDE\r\n"
+                                   "SFE\r\n";
+
+} // namespace
+
+TEST_F(DocumentCommands, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
+{
+    click("btnNovy");
+    stamp(QDate(2026, 12, 7), QTime(15, 12, 3), 0);
+    const QString path = dir.filePath("new.txt");
+    prompts.saveAnswer = path;
+    click("btnUloz");
+    ASSERT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+    EXPECT_EQ(read(path), newDocumentFile);
+    ASSERT_EQ(form.entries().count(), 2);
+    EXPECT_EQ(form.entries().at(0).cell(Entry::Number), "  xx ");
+    EXPECT_EQ(form.entries().at(0).cell(Entry::Hex), "     1     0 0 ");
+    EXPECT_EQ(form.entries().at(1).cell(Entry::CharNumber), QByteArray(1, '\0'));
+    EXPECT_TRUE(form.ListSaved);
+    EXPECT_TRUE(enabled("btnPosli"));
+    EXPECT_TRUE(enabled("btnNovy")); // enabled after a save although the list has entries
+    EXPECT_EQ(form.OpenDialogFileName, path);
+    EXPECT_EQ(form.SaveDialogFileName, path);
+    EXPECT_TRUE(form.windowTitle().startsWith("Windows Orba (..."));
+    EXPECT_TRUE(form.windowTitle().endsWith("new.txt)"));
+
+    // Changing the version disables New and Send until the next save.
+    child<QSpinBox>("SpinVerze")->setValue(4);
+    EXPECT_FALSE(enabled("btnNovy"));
+    EXPECT_FALSE(enabled("btnPosli"));
+    click("btnUloz");
+    EXPECT_TRUE(enabled("btnNovy"));
+    EXPECT_TRUE(enabled("btnPosli"));
+    EXPECT_TRUE(read(path).contains("     1     4 0\r\n"));
+}
+
+TEST_F(DocumentCommands, LoadShowsTheFileAndSelectsItsFirstEntry)
+{
+    const QString path = dir.filePath("in.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(newDocumentFile);
+    f.close();
+    prompts.openAnswer = path;
+    click("btnNacti");
+    EXPECT_TRUE(prompts.errors.isEmpty());
+    EXPECT_EQ(form.entries().count(), 2);
+    EXPECT_EQ(child<QDateEdit>("DatePicker")->date(), QDate(2026, 12, 7));
+    EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(15, 12, 3));
+    EXPECT_EQ(child<QTableView>("Seznam")->currentIndex().row(), 0);
+    EXPECT_TRUE(enabled("btnPosli"));
+    EXPECT_EQ(form.SaveDialogFileName, path);
+}
+
+TEST_F(DocumentCommands, LoadOfAMissingFileEmptiesTheListAndStillCountsAsSaved)
+{
+    click("btnNovy");
+    const QString path = dir.filePath("missing.txt");
+    prompts.openAnswer = path;
+    click("btnNacti");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith("Cannot open file \"" + path + "\". ")) << prompts.errors[0].toStdString();
+    EXPECT_EQ(form.entries().count(), 0);
+    EXPECT_TRUE(form.ListSaved);
+    EXPECT_TRUE(form.windowTitle().endsWith("missing.txt)"));
+}
+
+TEST_F(DocumentCommands, CancelledDialogsChangeNothing)
+{
+    click("btnNovy");
+    const QString title = form.windowTitle();
+    click("btnNacti");
+    click("btnUloz");
+    EXPECT_EQ(form.entries().count(), 2);
+    EXPECT_FALSE(form.ListSaved);
+    EXPECT_EQ(form.windowTitle(), title);
+}
+
+TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileAndTheList)
+{
+    const QString path = dir.filePath("keep.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old content");
+    f.close();
+    click("btnNovy");
+    form.entries().setCell(1, Entry::NameOffset, "x"); // an offset that is no number
+    prompts.saveAnswer = path;
+    click("btnUloz");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(prompts.errors[0], "'x' is not a valid integer value");
+    EXPECT_EQ(read(path), "old content");
+    EXPECT_FALSE(form.ListSaved);
+    EXPECT_EQ(form.OpenDialogFileName, path);
+}
