@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -173,6 +174,23 @@ inline TextOf sectionTexts(const QString &path, const QByteArray &section)
     return [path, section](const char *key) {
         return CodePage::toUnicode(ProfileFile(path).readString(section, key, {}));
     };
+}
+
+// Shows the window and checks that no caption is cut: every label, button and
+// group box is at least as wide as its text needs. Buttons of a fixed design
+// size (image buttons, "<" and ">") are left out.
+inline void expectCaptionsFit(QWidget *window)
+{
+    window->show();
+    QCoreApplication::sendPostedEvents();
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const bool captioned = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget) ||
+                               qobject_cast<QGroupBox *>(widget);
+        if (!captioned || widget->minimumWidth() == widget->maximumWidth())
+            continue;
+        EXPECT_GE(widget->width(), widget->minimumSizeHint().width())
+            << widget->objectName().toStdString() << " \"" << widget->property("text").toString().toStdString() << "\"";
+    }
 }
 
 inline void applySection(const QString &path, const QByteArray &section, const LanguageWindows &windows,
