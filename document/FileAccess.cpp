@@ -1,0 +1,161 @@
+#include "document/FileAccess.h"
+
+#include "document/DocumentErrors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+std::runtime_error fileError(const char *what, const QString &fileName, int error)
+{
+    const QString fullName = QFileInfo(fileName).absoluteFilePath();
+    return DocumentError(QStringLiteral("%1 \"%2\". %3").arg(QLatin1String(what), fullName, systemReason(error)));
+}
+
+// Closes the descriptor on every path out of a read or write.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    // Closes now, so that a failure of the close itself can be reported; returns its errno or 0.
+    int close()
+    {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+// Returns the errno of the first failed write, or 0.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const ssize_t written = ::write(fd, bytes.data(), static_cast<size_t>(bytes.size()));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        bytes = bytes.sliced(written);
+    }
+    return 0;
+}
+
+// The file a save replaces: a link's target, so that the link itself survives.
+QString replacedFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : fileName;
+}
+
+// A fresh hidden file beside the target, readable and writable as a new file
+// would be (the umask applies).
+int createBeside(const QString &target, QByteArray &tempName)
+{
+    const QFileInfo info(target);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36);
+        tempName = QFile::encodeName(info.path() + "/." + info.fileName() + ".saving-" + suffix);
+        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Checks that the target may be replaced; returns an errno or 0. A read-only
+// file stays protected although its folder would allow a rename over it.
+int replaceableTarget(const QByteArray &target, struct stat &existing, bool &exists)
+{
+    exists = ::stat(target.constData(), &existing) == 0;
+    if (!exists)
+        return errno == ENOENT ? 0 : errno;
+    if (S_ISDIR(existing.st_mode))
+        return EISDIR;
+    if (!S_ISREG(existing.st_mode))
+        return EINVAL;
+    return ::access(target.constData(), W_OK) == 0 ? 0 : errno;
+}
+
+// Writes the new file completely; returns an errno or 0.
+int fillNewFile(Descriptor &file, QByteArrayView bytes, const struct stat *existing)
+{
+    if (const int error = writeAll(file.get(), bytes))
+        return error;
+    if (existing && ::fchmod(file.get(), existing->st_mode & 07777) != 0)
+        return errno;
+    if (::fsync(file.get()) != 0)
+        return errno;
+    return file.close();
+}
+
+} // namespace
+
+QByteArray ReadWholeFile(const QString &fileName)
+{
+    Descriptor file(::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC));
+    struct stat info;
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
+        throw fileError("Cannot open file", fileName, errno);
+    if (S_ISDIR(info.st_mode))
+        throw fileError("Cannot open file", fileName, EISDIR);
+    QByteArray bytes;
+    if (S_ISREG(info.st_mode))
+        bytes.reserve(static_cast<qsizetype>(info.st_size));
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw fileError("Cannot open file", fileName, errno);
+        if (got == 0)
+            return bytes;
+        bytes.append(chunk, got);
+    }
+}
+
+void WriteFileSafely(const QString &fileName, QByteArrayView bytes)
+{
+    const QString targetName = replacedFile(fileName);
+    const QByteArray target = QFile::encodeName(targetName);
+    struct stat existing;
+    bool exists = false;
+    if (const int error = replaceableTarget(target, existing, exists))
+        throw fileError("Cannot create file", fileName, error);
+    QByteArray tempName;
+    Descriptor file(createBeside(targetName, tempName));
+    if (file.get() < 0)
+        throw fileError("Cannot create file", fileName, errno);
+    int error = fillNewFile(file, bytes, exists ? &existing : nullptr);
+    if (!error && ::rename(tempName.constData(), target.constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(tempName.constData());
+        throw fileError("Cannot create file", fileName, error);
+    }
+}

@@ -1,0 +1,6 @@
+#include "document/NewDocument.h"
+
+std::vector<Entry> NewDocumentEntries()
+{
+    return {Entry{"xx", "jmeno", "", ""}, Entry{"", "0", "$00", ""}};
+}
