@@ -29,70 +29,6 @@ bool unsupported(int error)
     return error == ENOTTY || error == EINVAL;
 }
 
-tcflag_t characterSize(TDataBits bits)
-{
-    switch (bits) {
-    case dbFive:
-        return CS5;
-    case dbSix:
-        return CS6;
-    case dbSeven:
-        return CS7;
-    case dbEight:
-        break;
-    }
-    return CS8;
-}
-
-tcflag_t parityFlags(TParityBits bits)
-{
-    switch (bits) {
-    case prNone:
-        break;
-    case prOdd:
-        return PARENB | PARODD;
-    case prEven:
-        return PARENB;
-    case prMark:
-        return PARENB | CMSPAR | PARODD;
-    case prSpace:
-        return PARENB | CMSPAR;
-    }
-    return 0;
-}
-
-bool rtsCtsFlow(const TComFlowControl &flow)
-{
-    return flow.ControlRTS == rtsHandshake || flow.OutCTSFlow;
-}
-
-// Raw mode always: no line editing, echo, signals, output processing or end-of-file
-// character; a non-blocking read of an empty queue then gives EAGAIN (VMIN 1)
-// rather than 0, which is kept for a hang-up.
-void setLine(termios &t, const SerialLineSettings &line)
-{
-    t.c_iflag &=
-        ~tcflag_t(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK | IGNPAR);
-    t.c_oflag &= ~tcflag_t(OPOST);
-    t.c_lflag &= ~tcflag_t(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-    t.c_cflag &= ~tcflag_t(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
-    t.c_cflag |= CREAD | CLOCAL | characterSize(line.dataBits) | parityFlags(line.parity.Bits);
-    if (line.stopBits != sbOneStopBit)
-        t.c_cflag |= CSTOPB;
-    if (line.parity.Check)
-        t.c_iflag |= INPCK;
-    if (rtsCtsFlow(line.flowControl))
-        t.c_cflag |= CRTSCTS;
-    if (line.flowControl.XonXoffOut)
-        t.c_iflag |= IXON;
-    if (line.flowControl.XonXoffIn)
-        t.c_iflag |= IXOFF;
-    t.c_cc[VSTART] = cc_t(line.flowControl.XonChar);
-    t.c_cc[VSTOP] = cc_t(line.flowControl.XoffChar);
-    t.c_cc[VMIN] = 1;
-    t.c_cc[VTIME] = 0;
-}
-
 bool countersDiffer(const serial_icounter_struct &a, const serial_icounter_struct &b)
 {
     return a.frame != b.frame || a.parity != b.parity || a.overrun != b.overrun || a.brk != b.brk ||
@@ -174,11 +110,7 @@ void PosixSerialDevice::setLineSettings(const SerialLineSettings &line)
 {
     if (line.baudRate <= 0)
         throw EComPort(EComPort::SetStateFailed, EINVAL);
-    termios t{};
-    if (tcgetattr(m_fd, &t) != 0)
-        throw EComPort(EComPort::SetStateFailed, errno);
-    setLine(t, line);
-    if (tcsetattr(m_fd, TCSANOW, &t) != 0 || Termios2::setBaudRate(m_fd, line.baudRate) < 0)
+    if (!Termios2::apply(m_fd, line))
         throw EComPort(EComPort::SetStateFailed, errno);
     setModemLines(line.flowControl);
     m_discardNull = line.discardNull;
@@ -192,7 +124,7 @@ void PosixSerialDevice::setModemLines(const TComFlowControl &flow)
             throw EComPort(EComPort::SetStateFailed, errno);
     };
     setLine(TIOCM_DTR, flow.ControlDTR != dtrDisable);
-    if (!rtsCtsFlow(flow))
+    if (!Termios2::driverControlsRts(flow))
         setLine(TIOCM_RTS, flow.ControlRTS != rtsDisable);
 }
 

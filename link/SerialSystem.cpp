@@ -8,8 +8,8 @@ std::shared_ptr<SerialSystem> SerialSystem::platform()
     return system;
 }
 
-void ListPortNames(QStringList &names)
+void ListPortNames(QStringList &names, SerialSystem &system)
 {
-    names = SerialSystem::platform()->portNames();
+    names = system.portNames();
     names.sort(Qt::CaseInsensitive);
 }

@@ -26,4 +26,4 @@ public:
 
 // Fills names with the system's serial ports, sorted without regard to case
 // (so "ttyS10" comes before "ttyS2"). Throws EComPort 23 when they cannot be listed.
-void ListPortNames(QStringList &names);
+void ListPortNames(QStringList &names, SerialSystem &system = *SerialSystem::platform());

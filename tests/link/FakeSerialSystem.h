@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/SerialSystem.h"
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+
+// A serial line whose events, error state and queue the test sets, standing
+// in for drivers a pseudo-terminal cannot imitate (error counters).
+struct FakeLine {
+    SerialErrorState errors;
+    qint64 queued = 0;
+    bool failLineSettings = false;
+    SerialLineSettings lastLine;
+
+    // One wake-up of the event thread with these events.
+    void wakeUp(TComEvents events);
+    // Returns once the event thread has handed over every wake-up and waits again.
+    void waitUntilHandedOver();
+
+    std::optional<TComEvents> next();
+    void cancel();
+    void reset();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<TComEvents> m_wakeUps;
+    bool m_cancelled = false;
+    bool m_waiting = false;
+};
+
+class FakeSerialSystem : public SerialSystem
+{
+public:
+    FakeLine line;
+
+    std::unique_ptr<SerialDevice> open(const QString &portName) override;
+    QStringList portNames() override { return {}; }
+};
