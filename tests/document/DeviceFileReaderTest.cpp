@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -159,16 +157,6 @@ TEST(DeviceFileReader, MissingFileGivesTheOpenMessageAndNoEntries)
     EXPECT_TRUE(result.entries.empty());
     EXPECT_EQ(result.error, "Cannot open file \"" + name + "\". No such file or directory");
     EXPECT_EQ(ReadDeviceFile(dir.path(), false, Now).error, "Cannot open file \"" + dir.path() + "\". Is a directory");
-}
-
-TEST(DeviceFileReader, ReadsAFileFromDisk)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath("a.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(NewDocumentFile);
-    file.close();
-    EXPECT_EQ(ReadDeviceFile(file.fileName(), false, Now).entries.size(), 2u);
 }
 
 TEST(DeviceFileReader, RandomBytesNeverCrashAndOnlyFailWithTheFormatMessages)

@@ -113,15 +113,6 @@ TEST(FieldCharNumber, ValueThatDoesNotReadNamesTheTextThatFailed)
     EXPECT_EQ(FieldCharNumber("$01000000 "), "1");
 }
 
-TEST(HexByteCount, HalvesTheDigitsRoundingDown)
-{
-    EXPECT_EQ(HexByteCount("$00"), 1);
-    EXPECT_EQ(HexByteCount("$ABC"), 1);
-    EXPECT_EQ(HexByteCount("$12345678"), 4);
-    EXPECT_EQ(HexByteCount("$"), 0);
-    EXPECT_EQ(HexByteCount(""), 0);
-}
-
 TEST(FieldsPerRecord, CountsTheFieldsOfTheFirstRecord)
 {
     const Entry header{"   1 ", "name", "tail"};
