@@ -61,10 +61,11 @@ void PosixSerialDevice::openDevice(const QString &path)
     termios t{};
     if (tcgetattr(m_fd, &t) != 0)
         throw EComPort(EComPort::OpenFailed, errno);
-    if (ioctl(m_fd, TIOCEXCL) != 0 && !unsupported(errno))
-        throw EComPort(EComPort::OpenFailed, errno);
     if (flock(m_fd, LOCK_EX | LOCK_NB) != 0)
         throw EComPort(EComPort::OpenFailed, errno == EWOULDBLOCK ? EBUSY : errno);
+    if (ioctl(m_fd, TIOCEXCL) != 0 && !unsupported(errno))
+        throw EComPort(EComPort::OpenFailed, errno);
+    m_exclusive = true;
     m_countersSupported = readCounters(m_reportedCounters);
     m_watchedCounters = m_reportedCounters;
 }
@@ -91,12 +92,14 @@ void PosixSerialDevice::releaseAll()
         if (fd >= 0)
             ::close(fd);
     }
-    if (m_fd >= 0) {
-        // Without this the next open by an ordinary user would meet EBUSY while anyone still holds the tty.
+    // Without this the next open by an ordinary user would meet EBUSY while anyone still holds the tty.
+    // Only the holder of the lock may lift it: a refused second opener must leave the first one's guard.
+    if (m_exclusive)
         ioctl(m_fd, TIOCNXCL);
+    if (m_fd >= 0)
         ::close(m_fd);
-    }
     m_fd = m_epoll = m_stop = -1;
+    m_exclusive = false;
 }
 
 void PosixSerialDevice::setQueueSizes(int inputSize, int outputSize)

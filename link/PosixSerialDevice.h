@@ -69,6 +69,7 @@ private:
     int m_fd = -1;
     int m_epoll = -1;
     int m_stop = -1;
+    bool m_exclusive = false;
     bool m_countersSupported = false;
     serial_icounter_struct m_reportedCounters{}; // user-interface thread
     serial_icounter_struct m_watchedCounters{};  // event thread
