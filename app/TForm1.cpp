@@ -9,7 +9,11 @@
 #include "document/DeviceFileWriter.h"
 #include "document/DocumentErrors.h"
 #include "document/NewDocument.h"
+#include "editing/TEditFrm.h"
+#include "editing/TfrmSeznam.h"
+#include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
+#include "print/TFrmTisk.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -349,6 +353,21 @@ void TForm1::resizeListColumns()
 
 // ---- settings -------------------------------------------------------------
 
+void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSeznam *frmSeznam)
+{
+    m_editFrm = editFrm;
+    m_frmTisk = frmTisk;
+    m_frmSeznam = frmSeznam;
+}
+
+void TForm1::cbJazykChange()
+{
+    // The section is the box's text as it stands at each lookup, typed or picked.
+    ApplyLanguage(
+        m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); },
+        {this, m_editFrm, m_frmTisk, m_frmSeznam}, Texts);
+}
+
 void TForm1::ReadSettings()
 {
     const LanguageChoice choice = LanguageChoice::read(m_languageFile);
@@ -613,4 +632,3 @@ void TForm1::Upravit1Click() {}
 void TForm1::Smazat1Click() {}
 void TForm1::Pesluj1Click() {}
 void TForm1::cbOnLineClick() {}
-void TForm1::cbJazykChange() {}

@@ -2,6 +2,7 @@
 
 #include "app/WindowMoveRule.h"
 #include "document/EntryModel.h"
+#include "i18n/KeptTexts.h"
 #include "i18n/ProfileFile.h"
 
 #include <QMainWindow>
@@ -24,6 +25,9 @@ class QSpinBox;
 class QTableView;
 class QTimeEdit;
 class QTimer;
+class TEditFrm;
+class TFrmTisk;
+class TfrmSeznam;
 
 // The main window: the entry list and every command. It holds the controls
 // and the state the commands share, wires the controls to their handlers and
@@ -36,6 +40,9 @@ public:
 
     TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // The other three windows, created after this one and owned by it.
+    void SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSeznam *frmSeznam);
 
     // Start-up once all windows exist: language list and settings, port
     // settings, then the chosen language.
@@ -57,6 +64,8 @@ public:
     QByteArray KeptSapLine;
     QByteArray KeptSrnLine;
     QByteArray KeptSprLine;
+    // Language texts that handlers show later (messages, titles, unit words).
+    KeptTexts Texts;
 
     // Replaces the list with a device data file; the header values, kept
     // lines, title and dialog names follow it, also when the file fails
@@ -118,6 +127,9 @@ private:
     ProfileFile m_languageFile;
     EntryModel m_entries;
     ScreenRect m_workArea;
+    TEditFrm *m_editFrm = nullptr;
+    TFrmTisk *m_frmTisk = nullptr;
+    TfrmSeznam *m_frmSeznam = nullptr;
 
     QFrame *Panel_Tlacitka = nullptr;
     QPushButton *btnNacti = nullptr;

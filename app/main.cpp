@@ -1,4 +1,5 @@
 #include "app/ProgramFiles.h"
+#include "app/ProgramWindows.h"
 #include "app/QtPrompts.h"
 #include "app/TForm1.h"
 
@@ -9,8 +10,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinOrba"));
     QtPrompts prompts;
-    TForm1 form(prompts, ProgramFiles::languageFile());
-    form.ReadSettings();
-    form.show();
+    const std::unique_ptr<TForm1> form = CreateProgramWindows(prompts, ProgramFiles::languageFile());
+    form->show();
     return QApplication::exec();
 }

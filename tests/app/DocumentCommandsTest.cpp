@@ -1,4 +1,5 @@
 #include "FakePrompts.h"
+#include "app/ProgramWindows.h"
 #include "app/TForm1.h"
 
 #include <QAbstractButton>
@@ -16,8 +17,6 @@ namespace
 class DocumentCommands : public testing::Test
 {
 protected:
-    DocumentCommands() { form.ReadSettings(); }
-
     template <typename T> T *child(const char *name) { return form.findChild<T *>(name); }
     bool enabled(const char *name) { return child<QWidget>(name)->isEnabled(); }
     // Commands run as the operator starts them: a failure is shown, not thrown.
@@ -36,7 +35,8 @@ protected:
 
     QTemporaryDir dir;
     FakePrompts prompts;
-    TForm1 form{prompts, dir.filePath("WinOrba.lng")};
+    std::unique_ptr<TForm1> window = CreateProgramWindows(prompts, dir.filePath("WinOrba.lng"));
+    TForm1 &form = *window;
 };
 
 const QByteArray newDocumentFile = "SFA $07.12.26 15:12:03$\r\n"

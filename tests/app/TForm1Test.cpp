@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "FakePrompts.h"
+#include "app/ProgramWindows.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -32,8 +33,7 @@ protected:
 
     TForm1 &start()
     {
-        form = std::make_unique<TForm1>(prompts, languagePath);
-        form->ReadSettings();
+        form = CreateProgramWindows(prompts, languagePath);
         return *form;
     }
 

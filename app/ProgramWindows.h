@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class Prompts;
+class TForm1;
+
+// Creates the program's four windows in their order — the main window, then
+// the edit-item dialog, the print window and the go-to window, owned by the
+// main window — and runs the start-up sequence that reads the settings and
+// applies the chosen language. Only the main window is shown, by the caller.
+std::unique_ptr<TForm1> CreateProgramWindows(Prompts &prompts, const QString &languageFile);

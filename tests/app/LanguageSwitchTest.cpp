@@ -1,0 +1,77 @@
+#include "FakePrompts.h"
+#include "app/ProgramWindows.h"
+#include "app/TForm1.h"
+#include "i18n/LanguageTestWindows.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// A language file of two languages whose every text names its language and key ("A7", "B25"...).
+QByteArray twoLanguages()
+{
+    QByteArray file = "[Jazyk]\r\nPoradi=A,B\r\nactive=0\r\n";
+    for (const char *language : {"A", "B"}) {
+        file += QByteArray("[") + language + "]\r\n";
+        for (const QByteArray &key : LanguageTest::languageKeys())
+            file += key + '=' + language + key + "\r\n";
+    }
+    return file;
+}
+
+class LanguageSwitch : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(twoLanguages());
+        f.close();
+        form = CreateProgramWindows(prompts, path);
+        windows = {form.get(), form->findChild<QWidget *>("EditFrm"), form->findChild<QWidget *>("FrmTisk"),
+                   form->findChild<QWidget *>("frmSeznam")};
+        box = form->findChild<QComboBox *>("cbJazyk");
+    }
+
+    static LanguageTest::TextOf textsOf(const QString &language)
+    {
+        return [language](const char *key) { return language.isEmpty() ? QString() : language + key; };
+    }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("WinOrba.lng");
+    FakePrompts prompts;
+    std::unique_ptr<TForm1> form;
+    LanguageWindows windows{};
+    QComboBox *box = nullptr;
+};
+
+} // namespace
+
+TEST_F(LanguageSwitch, EveryTargetOfTheRealWindowsFollowsTheLanguageBox)
+{
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("A"));
+    box->setCurrentIndex(1);
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("B"));
+    // Typing makes the text a section name that does not exist: every numbered text goes blank.
+    box->setEditText("Bx");
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf(""));
+    box->setCurrentIndex(0);
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("A"));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(LanguageSwitch, FixedTextsAreNotTouched)
+{
+    box->setEditText("none");
+    const QAbstractItemModel *model = form->findChild<QAbstractItemView *>("Seznam")->model();
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "#");
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Hex");
+    EXPECT_EQ(form->findChild<QCheckBox *>("cbOnLine")->text(), "On Line");
+    EXPECT_EQ(form->windowTitle(), "WinOrba          ver.1.8.5 (20.9.2008)");
+}
