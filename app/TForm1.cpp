@@ -86,8 +86,8 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(10);
 
-    setMinimumSize(QSize(MainWindowMinimumWidth, MainWindowMinimumHeight).expandedTo(minimumSizeHint()));
-    resize(QSize(426, 724).expandedTo(minimumSize()));
+    resize(426, 724);
+    fitToCaptions();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     qApp->installEventFilter(this);
@@ -130,7 +130,8 @@ void TForm1::buildTopPanel()
     panel->setContentsMargins(6, 6, 6, 2);
     panel->addWidget(buildCommandButtons(), 0, 0);
     panel->addWidget(buildPortGroup(), 0, 1);
-    panel->addWidget(buildHeaderStrip(), 1, 0, 1, 2);
+    panel->addLayout(buildOptionsRow(), 1, 0, 1, 2);
+    panel->addWidget(buildHeaderStrip(), 2, 0, 1, 2);
     panel->setColumnStretch(0, 1);
 }
 
@@ -156,6 +157,11 @@ QWidget *TForm1::buildCommandButtons()
         for (int row = 0; row < columns[column].size(); ++row)
             grid->addWidget(columns[column][row], row, column);
 
+    return area;
+}
+
+QLayout *TForm1::buildOptionsRow()
+{
     cbOnLine = new QCheckBox(QStringLiteral("On Line"));
     cbOnLine->setObjectName("cbOnLine");
     connect(cbOnLine, &QCheckBox::clicked, this, [this] { runCommand([this] { cbOnLineClick(); }); });
@@ -171,8 +177,7 @@ QWidget *TForm1::buildCommandButtons()
     options->addWidget(cbOnLine);
     options->addWidget(cbOtevri);
     options->addWidget(cbJazyk, 1);
-    grid->addLayout(options, 4, 0, 1, 3);
-    return area;
+    return options;
 }
 
 QWidget *TForm1::buildPortGroup()
@@ -366,6 +371,15 @@ void TForm1::cbJazykChange()
     ApplyLanguage(
         m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); },
         {this, m_editFrm, m_frmTisk, m_frmSeznam}, Texts);
+    fitToCaptions();
+}
+
+void TForm1::fitToCaptions()
+{
+    // Captions of another language may need more room than the design size:
+    // the window grows rather than cut them.
+    setMinimumSize(QSize(MainWindowMinimumWidth, MainWindowMinimumHeight).expandedTo(minimumSizeHint()));
+    resize(size().expandedTo(minimumSize()));
 }
 
 void TForm1::ReadSettings()

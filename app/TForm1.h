@@ -17,6 +17,7 @@ class QDateEdit;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
@@ -108,6 +109,7 @@ private:
     void FormClose();
     void buildTopPanel();
     QWidget *buildCommandButtons();
+    QLayout *buildOptionsRow();
     QWidget *buildPortGroup();
     QWidget *buildHeaderStrip();
     void buildList();
@@ -119,6 +121,7 @@ private:
     void fillLanguageBox(const QList<QByteArray> &languages, int active);
     // Runs a command; a failure it raises is shown in an error box and the program goes on.
     void runCommand(const std::function<void()> &command);
+    void fitToCaptions();
     void placeProgressPanel();
     void resizeListColumns();
     void showError(const QString &message);
