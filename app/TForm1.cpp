@@ -13,6 +13,10 @@
 #include "editing/TfrmSeznam.h"
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
+#include "link/ComExceptionDisplay.h"
+#include "link/ComPortSettingsFile.h"
+#include "link/TComComboBox.h"
+#include "link/TComPort.h"
 #include "print/TFrmTisk.h"
 
 #include <QApplication>
@@ -74,6 +78,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     auto *layout = new QVBoxLayout(centralWidget());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    buildPort();
     buildTopPanel();
     buildList();
     buildPopupMenu();
@@ -85,6 +90,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
 
     resize(426, 724);
     fitToCaptions();
@@ -97,6 +103,23 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
+    ComExceptionDisplay::setHandler({});
+}
+
+void TForm1::buildPort()
+{
+    ComPort1 = new TComPort(this);
+    ComPort1->setObjectName("ComPort1");
+    TComPort::ApplyWindowDesignValues(*ComPort1);
+    connect(ComPort1, &TCustomComPort::OnBeforeOpen, this, [this] { ComPort1BeforeOpen(); });
+    connect(ComPort1, &TCustomComPort::OnAfterClose, this, [this] { ComPort1AfterClose(); });
+    connect(ComPort1, &TCustomComPort::OnRxChar, this,
+            [this](QObject *, int count) { runCommand([this, count] { ComPort1RxChar(count); }); });
+    connect(ComPort1, &TCustomComPort::OnError, this,
+            [this](QObject *, TComErrors errors) { runCommand([this, errors] { ComPort1Error(errors); }); });
+    // Failures of the port's own handlers (a choice in a port box, say) are shown like a command's.
+    ComExceptionDisplay::setHandler(
+        [this](const std::exception &failure) { showError(QString::fromUtf8(failure.what())); });
 }
 
 void TForm1::FormCreate()
@@ -187,28 +210,18 @@ QWidget *TForm1::buildPortGroup()
     auto *grid = new QGridLayout(GroupBox1);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setSpacing(4);
-    struct Box {
-        const char *name;
-        QStringList items;
-        int designIndex;
+    const std::pair<const char *, TComProperty> boxes[] = {
+        {"ComComboBox1", cpPort},   {"ComComboBox3", cpDataBits},    {"ComComboBox2", cpBaudRate},
+        {"ComComboBox4", cpParity}, {"ComComboBox6", cpFlowControl}, {"ComComboBox5", cpStopBits},
     };
-    const QList<Box> boxes = {
-        {"ComComboBox1", {"COM1"}, 0},
-        {"ComComboBox3", {"5", "6", "7", "8"}, 3},
-        {"ComComboBox2",
-         {"Custom", "110", "300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "56000", "57600",
-          "115200", "128000", "256000"},
-         6},
-        {"ComComboBox4", {"None", "Odd", "Even", "Mark", "Space"}, 2},
-        {"ComComboBox6", {"Hardware", "Software", "None", "Custom"}, 0},
-        {"ComComboBox5", {"1", "1.5", "2"}, 0},
-    };
-    for (int i = 0; i < boxes.size(); ++i) {
-        auto *box = new QComboBox;
-        box->setObjectName(boxes[i].name);
-        box->addItems(boxes[i].items);
-        box->setCurrentIndex(boxes[i].designIndex);
-        grid->addWidget(box, i / 2, i % 2);
+    for (const auto &[name, property] : boxes) {
+        auto *box = new TComComboBox;
+        box->setObjectName(name);
+        box->SetComPort(ComPort1);
+        box->SetComProperty(property);
+        box->SetAutoApply(true);
+        grid->addWidget(box, int(m_portBoxes.size()) / 2, int(m_portBoxes.size()) % 2);
+        m_portBoxes.append(box);
     }
     return GroupBox1;
 }
@@ -265,7 +278,10 @@ void TForm1::buildList()
     Seznam->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Seznam->setContextMenuPolicy(Qt::CustomContextMenu);
     Seznam->viewport()->installEventFilter(this);
-    connect(Seznam, &QTableView::doubleClicked, this, [this] { runCommand([this] { Upravit1Click(); }); });
+    connect(Seznam, &QTableView::doubleClicked, this, [this] {
+        if (m_doubleClickAttached)
+            runCommand([this] { Upravit1Click(); });
+    });
     connect(Seznam, &QTableView::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(Seznam->viewport()->mapToGlobal(pos)); });
 }
@@ -387,7 +403,10 @@ void TForm1::ReadSettings()
     const LanguageChoice choice = LanguageChoice::read(m_languageFile);
     fillLanguageBox(choice.languages, choice.active);
     cbOtevri->setChecked(choice.autoOpen);
-    cbJazykChange();
+    runCommand([this] { ComPortSettingsFile::LoadLineSettings(*ComPort1, m_languageFile.path()); });
+    for (TComComboBox *box : m_portBoxes)
+        box->ShowCurrentSetting();
+    runCommand([this] { cbJazykChange(); });
 }
 
 void TForm1::fillLanguageBox(const QList<QByteArray> &languages, int active)
@@ -404,6 +423,14 @@ void TForm1::fillLanguageBox(const QList<QByteArray> &languages, int active)
 
 void TForm1::FormClose()
 {
+    // Each step runs whatever the one before it met: the window always closes.
+    if (cbOnLine->isChecked()) {
+        runCommand([this] {
+            ComPort1->OpenPort();
+            ComPort1->SendText("*KORAX@EW$!");
+        });
+    }
+    runCommand([this] { ComPort1->ClosePort(); });
     // The box's index counts only while its text is still that item's: a
     // typed name that is no listed language selects nothing.
     int active = cbJazyk->currentIndex();
@@ -413,6 +440,7 @@ void TForm1::FormClose()
     // closing the program: the failure is shown and the close goes on.
     if (!LanguageChoice::write(m_languageFile, active, cbOtevri->isChecked()))
         showError(QStringLiteral("Unable to write to %1").arg(m_languageFile.path()));
+    runCommand([this] { ComPortSettingsFile::SaveLineSettings(*ComPort1, m_languageFile.path()); });
 }
 
 // ---- control states -------------------------------------------------------
@@ -550,6 +578,30 @@ void TForm1::SpinVerzeChange()
     btnNovy->setEnabled(false);
 }
 
+void TForm1::Timer1Timer()
+{
+    Timer1->stop();
+    ComPort1->ClosePort();
+}
+
+void TForm1::ComPort1BeforeOpen()
+{
+    m_doubleClickAttached = false;
+    UpdateControls(false);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    Procenta->setText(QStringLiteral("  0 %"));
+    Progress->show();
+    Progress->repaint();
+}
+
+void TForm1::ComPort1AfterClose()
+{
+    m_doubleClickAttached = true;
+    UpdateControls(true);
+    Progress->hide();
+}
+
 void TForm1::btnKonecClick()
 {
     close();
@@ -646,3 +698,5 @@ void TForm1::Upravit1Click() {}
 void TForm1::Smazat1Click() {}
 void TForm1::Pesluj1Click() {}
 void TForm1::cbOnLineClick() {}
+void TForm1::ComPort1RxChar(int) {}
+void TForm1::ComPort1Error(TComErrors) {}

@@ -4,6 +4,7 @@
 #include "document/EntryModel.h"
 #include "i18n/KeptTexts.h"
 #include "i18n/ProfileFile.h"
+#include "link/ComTypes.h"
 
 #include <QMainWindow>
 
@@ -26,6 +27,8 @@ class QSpinBox;
 class QTableView;
 class QTimeEdit;
 class QTimer;
+class TComComboBox;
+class TComPort;
 class TEditFrm;
 class TFrmTisk;
 class TfrmSeznam;
@@ -53,6 +56,7 @@ public:
     void UpdateMenu(bool ready);
 
     EntryModel &entries() { return m_entries; }
+    TComPort &port() { return *ComPort1; }
     const ProfileFile &languageFile() const { return m_languageFile; }
     const ScreenRect &workArea() const { return m_workArea; }
 
@@ -95,6 +99,12 @@ public:
     void cbJazykChange();
     void SpinVerzeChange();
     void Label2Click();
+    void Timer1Timer();
+    // Notifications of the port ComPort1.
+    void ComPort1BeforeOpen();
+    void ComPort1AfterClose();
+    void ComPort1RxChar(int count);
+    void ComPort1Error(TComErrors errors);
     // Keyboard shortcuts of the window, seen before the focused control; true
     // when a shortcut ran. The key goes on to the focused control either way.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -107,6 +117,7 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    void buildPort();
     void buildTopPanel();
     QWidget *buildCommandButtons();
     QLayout *buildOptionsRow();
@@ -171,4 +182,8 @@ private:
     QPushButton *btnZrus = nullptr;
     QLabel *Label2 = nullptr;
     QTimer *Timer1 = nullptr;
+    TComPort *ComPort1 = nullptr;
+    QList<TComComboBox *> m_portBoxes;
+    // The list's double-click opens or edits an entry, except while a port opening is in progress.
+    bool m_doubleClickAttached = true;
 };

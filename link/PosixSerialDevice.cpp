@@ -368,11 +368,16 @@ qint64 PosixSerialDevice::inputQueueLength()
     return 0;
 }
 
+// Only what was received is discarded. Every write has already waited for its
+// bytes to leave (and dropped its own rest at its deadline), so output still
+// queued here is a command on its way to the device — on a pseudo-terminal the
+// queue empties only when the other side reads — and must reach it even when
+// the port is closed right after it was sent.
 void PosixSerialDevice::purge()
 {
     if (m_hungUp)
         return;
-    if (tcflush(m_fd, TCIOFLUSH) == 0)
+    if (tcflush(m_fd, TCIFLUSH) == 0)
         return;
     if (errno != EIO)
         throw EComPort(EComPort::PurgeFailed, errno);

@@ -64,6 +64,6 @@ public:
     virtual SerialErrorState fetchErrorState() = 0;
     // Received bytes waiting to be read. (10)
     virtual qint64 inputQueueLength() = 0;
-    // Abandons pending transfers and discards both queues. (5)
+    // Abandons pending transfers and discards what was received. (5)
     virtual void purge() = 0;
 };

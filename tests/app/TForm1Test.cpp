@@ -140,8 +140,10 @@ TEST_F(MainWindow, AnUnwritableLanguageFileIsReportedAndTheWindowStillCloses)
     start();
     form->show();
     EXPECT_TRUE(form->close());
-    ASSERT_EQ(prompts.errors.size(), 1);
+    // Both the language settings and the port settings fail to be written; each says so.
+    ASSERT_EQ(prompts.errors.size(), 2);
     EXPECT_EQ(prompts.errors[0], "Unable to write to " + languagePath);
+    EXPECT_EQ(prompts.errors[1], "Failed to store settings");
     EXPECT_FALSE(form->isVisible());
 }
 

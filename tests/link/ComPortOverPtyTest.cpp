@@ -1,5 +1,5 @@
 #include "NotificationLog.h"
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 
 #include "link/EComPort.h"
 #include "link/PosixSerialDevice.h"

@@ -1,5 +1,5 @@
 #include "FakeSerialSystem.h"
-#include "PseudoTerminal.h"
+#include "support/PseudoTerminal.h"
 
 #include "link/ComPortSettingsFile.h"
 #include "link/ComValueText.h"

@@ -1,0 +1,102 @@
+#include "FakePrompts.h"
+#include "app/ProgramWindows.h"
+#include "app/TForm1.h"
+#include "link/TComComboBox.h"
+#include "link/TComPort.h"
+#include "support/PseudoTerminal.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class PortSettingsWindow : public testing::Test
+{
+protected:
+    void writeLanguageFile(const QByteArray &bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    TComComboBox *box(const char *name) { return form->findChild<TComComboBox *>(name); }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("WinOrba.lng");
+    FakePrompts prompts;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace
+
+TEST_F(PortSettingsWindow, WithoutSettingsTheBoxesShowTheWindowValues)
+{
+    form = CreateProgramWindows(prompts, path);
+    EXPECT_EQ(box("ComComboBox2")->count(), 16);
+    EXPECT_EQ(box("ComComboBox2")->itemText(0), "Custom");
+    EXPECT_EQ(box("ComComboBox2")->currentIndex(), 6);
+    EXPECT_EQ(box("ComComboBox2")->currentText(), "4800");
+    EXPECT_EQ(box("ComComboBox3")->currentText(), "8");
+    EXPECT_EQ(box("ComComboBox4")->currentText(), "Even");
+    EXPECT_EQ(box("ComComboBox6")->currentText(), "Hardware");
+    EXPECT_EQ(box("ComComboBox5")->currentText(), "1");
+    EXPECT_EQ(form->port().Port(), "COM1");
+}
+
+TEST_F(PortSettingsWindow, SettingsAreLoadedAtStartAndSurviveARestart)
+{
+    writeLanguageFile("[ComPort1]\r\nBaudRate=9600\r\nParity=odd\r\nFlowControl=None\r\n");
+    form = CreateProgramWindows(prompts, path);
+    EXPECT_EQ(box("ComComboBox2")->currentText(), "9600");
+    EXPECT_EQ(box("ComComboBox4")->currentText(), "Odd");
+    EXPECT_EQ(box("ComComboBox6")->currentText(), "None");
+    EXPECT_EQ(box("ComComboBox3")->currentText(), "8"); // missing key keeps the window value
+
+    // The operator picks 19200 baud; it is applied at once and stored at close.
+    box("ComComboBox2")->setCurrentIndex(box("ComComboBox2")->findText("19200"));
+    emit box("ComComboBox2")->activated(box("ComComboBox2")->currentIndex());
+    EXPECT_EQ(form->port().BaudRate(), br19200);
+    form->close();
+    form = CreateProgramWindows(prompts, path);
+    EXPECT_EQ(box("ComComboBox2")->currentText(), "19200");
+    EXPECT_EQ(box("ComComboBox4")->currentText(), "Odd");
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(PortSettingsWindow, ClosingOnLineSendsTheEndCommandFirst)
+{
+    PseudoTerminal line;
+    writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
+    form = CreateProgramWindows(prompts, path);
+    form->findChild<QCheckBox *>("cbOnLine")->setChecked(true);
+    form->close();
+    EXPECT_EQ(line.receive(11), "*KORAX@EW$!");
+    EXPECT_FALSE(form->port().Connected());
+    EXPECT_EQ(ProfileFile(path).readString("ComPort1", "Port", ""), line.slavePath().toUtf8());
+}
+
+TEST_F(PortSettingsWindow, ClosingOfflineSendsNothing)
+{
+    PseudoTerminal line;
+    writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
+    form = CreateProgramWindows(prompts, path);
+    form->close();
+    EXPECT_EQ(line.receive(1), "");
+}
+
+TEST_F(PortSettingsWindow, OpeningThePortDisablesTheWindowAndClosingRestoresIt)
+{
+    PseudoTerminal line;
+    writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
+    form = CreateProgramWindows(prompts, path);
+    form->port().OpenPort();
+    EXPECT_FALSE(form->findChild<QWidget *>("Panel_Tlacitka")->isEnabled());
+    EXPECT_FALSE(form->findChild<QWidget *>("Progress")->isHidden());
+    form->port().ClosePort();
+    EXPECT_TRUE(form->findChild<QWidget *>("Panel_Tlacitka")->isEnabled());
+    EXPECT_TRUE(form->findChild<QWidget *>("Progress")->isHidden());
+}
