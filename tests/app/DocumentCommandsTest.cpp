@@ -1,6 +1,7 @@
 #include "FakePrompts.h"
 #include "app/ProgramWindows.h"
 #include "app/TForm1.h"
+#include "support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -27,11 +28,6 @@ protected:
         child<QTimeEdit>("TimePicker")->setTime(time);
         child<QSpinBox>("SpinVerze")->setValue(version);
     }
-    static QByteArray read(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
 
     QTemporaryDir dir;
     FakePrompts prompts;
@@ -55,7 +51,7 @@ TEST_F(DocumentCommands, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
     prompts.saveAnswer = path;
     click("btnUloz");
     ASSERT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
-    EXPECT_EQ(read(path), newDocumentFile);
+    EXPECT_EQ(TestFiles::read(path), newDocumentFile);
     ASSERT_EQ(form.entries().count(), 2);
     EXPECT_EQ(form.entries().at(0).cell(Entry::Number), "  xx ");
     EXPECT_EQ(form.entries().at(0).cell(Entry::Hex), "     1     0 0 ");
@@ -75,16 +71,13 @@ TEST_F(DocumentCommands, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
     click("btnUloz");
     EXPECT_TRUE(enabled("btnNovy"));
     EXPECT_TRUE(enabled("btnPosli"));
-    EXPECT_TRUE(read(path).contains("     1     4 0\r\n"));
+    EXPECT_TRUE(TestFiles::read(path).contains("     1     4 0\r\n"));
 }
 
 TEST_F(DocumentCommands, LoadShowsTheFileAndSelectsItsFirstEntry)
 {
     const QString path = dir.filePath("in.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(newDocumentFile);
-    f.close();
+    TestFiles::write(path, newDocumentFile);
     prompts.openAnswer = path;
     click("btnNacti");
     EXPECT_TRUE(prompts.errors.isEmpty());
@@ -123,17 +116,14 @@ TEST_F(DocumentCommands, CancelledDialogsChangeNothing)
 TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileAndTheList)
 {
     const QString path = dir.filePath("keep.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("old content");
-    f.close();
+    TestFiles::write(path, "old content");
     click("btnNovy");
     form.entries().setCell(1, Entry::NameOffset, "x"); // an offset that is no number
     prompts.saveAnswer = path;
     click("btnUloz");
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(prompts.errors[0], "'x' is not a valid integer value");
-    EXPECT_EQ(read(path), "old content");
+    EXPECT_EQ(TestFiles::read(path), "old content");
     EXPECT_FALSE(form.ListSaved);
     EXPECT_EQ(form.OpenDialogFileName, path);
 }

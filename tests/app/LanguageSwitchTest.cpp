@@ -2,6 +2,7 @@
 #include "app/ProgramWindows.h"
 #include "app/TForm1.h"
 #include "i18n/LanguageTestWindows.h"
+#include "support/TestFiles.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,10 +29,7 @@ class LanguageSwitch : public testing::Test
 protected:
     void SetUp() override
     {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(twoLanguages());
-        f.close();
+        TestFiles::write(path, twoLanguages());
         form = CreateProgramWindows(prompts, path);
         windows = {form.get(), form->findChild<QWidget *>("EditFrm"), form->findChild<QWidget *>("FrmTisk"),
                    form->findChild<QWidget *>("frmSeznam")};

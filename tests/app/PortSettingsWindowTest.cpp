@@ -4,6 +4,7 @@
 #include "link/TComComboBox.h"
 #include "link/TComPort.h"
 #include "support/PseudoTerminal.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -17,12 +18,7 @@ namespace
 class PortSettingsWindow : public testing::Test
 {
 protected:
-    void writeLanguageFile(const QByteArray &bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void writeLanguageFile(const QByteArray &bytes) { TestFiles::write(path, bytes); }
     TComComboBox *box(const char *name) { return form->findChild<TComComboBox *>(name); }
 
     QTemporaryDir dir;

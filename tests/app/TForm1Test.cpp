@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "FakePrompts.h"
 #include "app/ProgramWindows.h"
+#include "support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,12 +25,7 @@ class MainWindow : public testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
-    void writeLanguageFile(const QByteArray &bytes)
-    {
-        QFile f(languagePath);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void writeLanguageFile(const QByteArray &bytes) { TestFiles::write(languagePath, bytes); }
 
     TForm1 &start()
     {

@@ -1,4 +1,5 @@
 #include "i18n/ProfileFile.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,17 +12,8 @@ namespace
 class ProfileFileTest : public testing::Test
 {
 protected:
-    void writeRaw(const QByteArray &bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray readRaw()
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void writeRaw(const QByteArray &bytes) { TestFiles::write(path, bytes); }
+    QByteArray readRaw() { return TestFiles::read(path); }
 
     QTemporaryDir dir;
     QString path = dir.filePath("test.lng");
