@@ -43,10 +43,21 @@ QStringList PosixSerialSystem::portNames()
     while (const dirent *entry = readdir(folder)) {
         const QString name = QFile::decodeName(entry->d_name);
         if (name != QLatin1String(".") && name != QLatin1String("..") && isPresentPort(m_ttyClassFolder + '/' + name))
-            names << name;
+            names << listedName(name);
     }
     closedir(folder);
     return names;
+}
+
+// The on-board ports are offered under the names operators and stored
+// settings know them by ("COM1" is ttyS0), every other port under its device name.
+QString PosixSerialSystem::listedName(const QString &deviceName)
+{
+    static const QRegularExpression onBoard(QStringLiteral("^ttyS([0-9]{1,4})$"));
+    const QRegularExpressionMatch match = onBoard.match(deviceName);
+    if (!match.hasMatch() || match.captured(1).toInt() > 9998)
+        return deviceName;
+    return QStringLiteral("COM%1").arg(match.captured(1).toInt() + 1);
 }
 
 QString PosixSerialSystem::devicePath(const QString &portName)

@@ -21,6 +21,8 @@ public:
     QStringList portNames() override;
 
     static QString devicePath(const QString &portName);
+    // The name a port of /sys/class/tty is listed under; devicePath leads back to it.
+    static QString listedName(const QString &deviceName);
 
 private:
     QString m_ttyClassFolder;

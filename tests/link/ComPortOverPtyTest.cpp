@@ -186,6 +186,9 @@ TEST(PosixSerialSystem, MapsPortNamesToDevicePaths)
     EXPECT_EQ(PosixSerialSystem::devicePath("ttyUSB0"), "/dev/ttyUSB0");
     EXPECT_EQ(PosixSerialSystem::devicePath("/tmp/ttyA"), "/tmp/ttyA");
     EXPECT_EQ(PosixSerialSystem::devicePath("COM0"), "/dev/COM0");
+    for (const QString name : {"ttyS0", "ttyS11", "ttyUSB0", "ttyACM3"})
+        EXPECT_EQ(PosixSerialSystem::devicePath(PosixSerialSystem::listedName(name)), "/dev/" + name);
+    EXPECT_EQ(PosixSerialSystem::listedName("ttyS0"), "COM1");
 }
 
 } // namespace

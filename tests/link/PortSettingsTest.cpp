@@ -79,7 +79,8 @@ TEST(ListPortNames, ListsPortsWithADeviceSortedWithoutRegardToCase)
     PosixSerialSystem system(sysfs.path());
     QStringList names;
     ListPortNames(names, system);
-    EXPECT_EQ(names, QStringList({"TTYACM0", "ttyS10", "ttyS2", "ttyUSB0"}));
+    // ttySn is listed as COM(n+1); COM11 sorts before COM3, as text does.
+    EXPECT_EQ(names, QStringList({"COM11", "COM3", "TTYACM0", "ttyUSB0"}));
 
     PosixSerialSystem missing(sysfs.path() + "/none");
     try {
