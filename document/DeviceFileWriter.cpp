@@ -129,12 +129,29 @@ private:
         m_out.append(fixedColumn(headerText(header.cellView(Entry::Number), "record number", row), NumberWidth,
                                  "record number", row));
         m_out.append(" \\");
-        m_out.append(PadRight(headerText(RequiredCell(header, Entry::NameOffset), "record name", row), m_nameWidth));
+        m_out.append(PadRight(recordName(row), m_nameWidth));
         m_out.append('\\');
         appendLine(form.headerTail ? QByteArrayView(*form.headerTail)
                                    : lineText(RequiredCell(header, Entry::Hex), row));
         if (form.lineAfterHeader)
             appendLine(*form.lineAfterHeader);
+    }
+
+    // Names are padded or cut to the width of the first one. Cutting blanks is
+    // harmless, but a name whose text does not fit would lose its end for good.
+    QByteArrayView recordName(size_t row) const
+    {
+        const QByteArrayView name = headerText(RequiredCell(m_entries[row], Entry::NameOffset), "record name", row);
+        QByteArrayView text = name;
+        while (text.endsWith(' '))
+            text.chop(1);
+        if (text.size() > m_nameWidth) {
+            throw DocumentError(QStringLiteral("Cannot save: %1 is longer than the first record's name (%2 "
+                                               "characters), to whose width every name is written.")
+                                    .arg(describe("record name", name, row))
+                                    .arg(m_nameWidth));
+        }
+        return name;
     }
 
     void appendField(size_t row, QByteArrayView tag)

@@ -53,7 +53,7 @@ std::vector<Entry> uniformList(QRandomGenerator &random)
     const int nameWidth = random.bounded(0, 10);
     std::vector<Entry> entries;
     for (int record = 1, records = random.bounded(1, 6); record <= records; ++record) {
-        const int nameLength = record == 1 ? nameWidth : random.bounded(0, nameWidth + 3);
+        const int nameLength = record == 1 ? nameWidth : random.bounded(0, nameWidth + 1);
         entries.push_back(Entry{QByteArray::number(record), randomText(random, "abSAPRN \xE8\x9A", nameLength), ""});
         for (const auto &[at, bytes] : layout)
             entries.push_back(Entry{"", at, "$" + randomText(random, "0123456789ABCDEF", 2 * bytes), ""});
@@ -180,6 +180,18 @@ TEST(PlainDeviceFile, ValuesThatFitOnceTheirBlanksAreDroppedAreWritten)
     EXPECT_TRUE(file.contains("SDK   1  12 \\b\\"));
     EXPECT_TRUE(file.contains("SDW123456999 C00"));
     EXPECT_TRUE(file.contains("SDW     0  1 C00"));
+}
+
+TEST(PlainDeviceFile, NamesTakeTheFirstNamesWidthButNoNameLosesItsText)
+{
+    const Entry field{"", "0", "$00"};
+    const QByteArray file =
+        plain({Entry{"1", "abcd", ""}, field, Entry{"2", "ab", ""}, field, Entry{"3", "wxyz      ", ""}, field});
+    EXPECT_TRUE(file.contains("\\ab  \\"));
+    EXPECT_TRUE(file.contains("\\wxyz\\"));
+    EXPECT_EQ(refusal({Entry{"1", "ab  ", ""}, field, Entry{"2", "abcde", ""}, field}),
+              "Cannot save: the record name \"abcde\" in row 3 is longer than the first record's name (4 "
+              "characters), to whose width every name is written.");
 }
 
 TEST(PlainDeviceFile, RefusesTextsThatWouldNotReadBack)
