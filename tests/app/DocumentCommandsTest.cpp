@@ -1,7 +1,4 @@
-#include "FakePrompts.h"
-#include "app/ProgramWindows.h"
-#include "app/TForm1.h"
-#include "support/TestFiles.h"
+#include "ProgramFixture.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -15,11 +12,10 @@
 namespace
 {
 
-class DocumentCommands : public testing::Test
+class DocumentCommands : public ProgramFixture
 {
 protected:
-    template <typename T> T *child(const char *name) { return form.findChild<T *>(name); }
-    bool enabled(const char *name) { return child<QWidget>(name)->isEnabled(); }
+    void SetUp() override { start(); }
     // Commands run as the operator starts them: a failure is shown, not thrown.
     void click(const char *name) { child<QAbstractButton>(name)->click(); }
     void stamp(QDate date, QTime time, int version)
@@ -28,11 +24,6 @@ protected:
         child<QTimeEdit>("TimePicker")->setTime(time);
         child<QSpinBox>("SpinVerze")->setValue(version);
     }
-
-    QTemporaryDir dir;
-    FakePrompts prompts;
-    std::unique_ptr<TForm1> window = CreateProgramWindows(prompts, dir.filePath("WinOrba.lng"));
-    TForm1 &form = *window;
 };
 
 const QByteArray newDocumentFile = "SFA $07.12.26 15:12:03$\r\n"
@@ -52,17 +43,17 @@ TEST_F(DocumentCommands, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
     click("btnUloz");
     ASSERT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
     EXPECT_EQ(TestFiles::read(path), newDocumentFile);
-    ASSERT_EQ(form.entries().count(), 2);
-    EXPECT_EQ(form.entries().at(0).cell(Entry::Number), "  xx ");
-    EXPECT_EQ(form.entries().at(0).cell(Entry::Hex), "     1     0 0 ");
-    EXPECT_EQ(form.entries().at(1).cell(Entry::CharNumber), QByteArray(1, '\0'));
-    EXPECT_TRUE(form.ListSaved);
+    ASSERT_EQ(form->entries().count(), 2);
+    EXPECT_EQ(form->entries().at(0).cell(Entry::Number), "  xx ");
+    EXPECT_EQ(form->entries().at(0).cell(Entry::Hex), "     1     0 0 ");
+    EXPECT_EQ(form->entries().at(1).cell(Entry::CharNumber), QByteArray(1, '\0'));
+    EXPECT_TRUE(form->ListSaved);
     EXPECT_TRUE(enabled("btnPosli"));
     EXPECT_TRUE(enabled("btnNovy")); // enabled after a save although the list has entries
-    EXPECT_EQ(form.OpenDialogFileName, path);
-    EXPECT_EQ(form.SaveDialogFileName, path);
-    EXPECT_TRUE(form.windowTitle().startsWith("Windows Orba (..."));
-    EXPECT_TRUE(form.windowTitle().endsWith("new.txt)"));
+    EXPECT_EQ(form->OpenDialogFileName, path);
+    EXPECT_EQ(form->SaveDialogFileName, path);
+    EXPECT_TRUE(form->windowTitle().startsWith("Windows Orba (..."));
+    EXPECT_TRUE(form->windowTitle().endsWith("new.txt)"));
 
     // Changing the version disables New and Send until the next save.
     child<QSpinBox>("SpinVerze")->setValue(4);
@@ -81,12 +72,12 @@ TEST_F(DocumentCommands, LoadShowsTheFileAndSelectsItsFirstEntry)
     prompts.openAnswer = path;
     click("btnNacti");
     EXPECT_TRUE(prompts.errors.isEmpty());
-    EXPECT_EQ(form.entries().count(), 2);
+    EXPECT_EQ(form->entries().count(), 2);
     EXPECT_EQ(child<QDateEdit>("DatePicker")->date(), QDate(2026, 12, 7));
     EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(15, 12, 3));
     EXPECT_EQ(child<QTableView>("Seznam")->currentIndex().row(), 0);
     EXPECT_TRUE(enabled("btnPosli"));
-    EXPECT_EQ(form.SaveDialogFileName, path);
+    EXPECT_EQ(form->SaveDialogFileName, path);
 }
 
 TEST_F(DocumentCommands, LoadOfAMissingFileEmptiesTheListAndStillCountsAsSaved)
@@ -97,20 +88,20 @@ TEST_F(DocumentCommands, LoadOfAMissingFileEmptiesTheListAndStillCountsAsSaved)
     click("btnNacti");
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors[0].startsWith("Cannot open file \"" + path + "\". ")) << prompts.errors[0].toStdString();
-    EXPECT_EQ(form.entries().count(), 0);
-    EXPECT_TRUE(form.ListSaved);
-    EXPECT_TRUE(form.windowTitle().endsWith("missing.txt)"));
+    EXPECT_EQ(form->entries().count(), 0);
+    EXPECT_TRUE(form->ListSaved);
+    EXPECT_TRUE(form->windowTitle().endsWith("missing.txt)"));
 }
 
 TEST_F(DocumentCommands, CancelledDialogsChangeNothing)
 {
     click("btnNovy");
-    const QString title = form.windowTitle();
+    const QString title = form->windowTitle();
     click("btnNacti");
     click("btnUloz");
-    EXPECT_EQ(form.entries().count(), 2);
-    EXPECT_FALSE(form.ListSaved);
-    EXPECT_EQ(form.windowTitle(), title);
+    EXPECT_EQ(form->entries().count(), 2);
+    EXPECT_FALSE(form->ListSaved);
+    EXPECT_EQ(form->windowTitle(), title);
 }
 
 TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileAndTheList)
@@ -118,12 +109,12 @@ TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileAndTheList)
     const QString path = dir.filePath("keep.txt");
     TestFiles::write(path, "old content");
     click("btnNovy");
-    form.entries().setCell(1, Entry::NameOffset, "x"); // an offset that is no number
+    form->entries().setCell(1, Entry::NameOffset, "x"); // an offset that is no number
     prompts.saveAnswer = path;
     click("btnUloz");
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(prompts.errors[0], "'x' is not a valid integer value");
     EXPECT_EQ(TestFiles::read(path), "old content");
-    EXPECT_FALSE(form.ListSaved);
-    EXPECT_EQ(form.OpenDialogFileName, path);
+    EXPECT_FALSE(form->ListSaved);
+    EXPECT_EQ(form->OpenDialogFileName, path);
 }

@@ -1,8 +1,5 @@
-#include "FakePrompts.h"
-#include "app/ProgramWindows.h"
-#include "app/TForm1.h"
+#include "ProgramFixture.h"
 #include "i18n/LanguageTestWindows.h"
-#include "support/TestFiles.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -24,13 +21,13 @@ QByteArray twoLanguages()
     return file;
 }
 
-class LanguageSwitch : public testing::Test
+class LanguageSwitch : public ProgramFixture
 {
 protected:
     void SetUp() override
     {
-        TestFiles::write(path, twoLanguages());
-        form = CreateProgramWindows(prompts, path);
+        writeLanguageFile(twoLanguages());
+        start();
         windows = {form.get(), form->findChild<QWidget *>("EditFrm"), form->findChild<QWidget *>("FrmTisk"),
                    form->findChild<QWidget *>("frmSeznam")};
         box = form->findChild<QComboBox *>("cbJazyk");
@@ -41,10 +38,6 @@ protected:
         return [language](const char *key) { return language.isEmpty() ? QString() : language + key; };
     }
 
-    QTemporaryDir dir;
-    QString path = dir.filePath("WinOrba.lng");
-    FakePrompts prompts;
-    std::unique_ptr<TForm1> form;
     LanguageWindows windows{};
     QComboBox *box = nullptr;
 };

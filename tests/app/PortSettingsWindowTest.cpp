@@ -1,10 +1,7 @@
-#include "FakePrompts.h"
-#include "app/ProgramWindows.h"
-#include "app/TForm1.h"
+#include "ProgramFixture.h"
 #include "link/TComComboBox.h"
 #include "link/TComPort.h"
 #include "support/PseudoTerminal.h"
-#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -15,23 +12,17 @@
 namespace
 {
 
-class PortSettingsWindow : public testing::Test
+class PortSettingsWindow : public ProgramFixture
 {
 protected:
-    void writeLanguageFile(const QByteArray &bytes) { TestFiles::write(path, bytes); }
-    TComComboBox *box(const char *name) { return form->findChild<TComComboBox *>(name); }
-
-    QTemporaryDir dir;
-    QString path = dir.filePath("WinOrba.lng");
-    FakePrompts prompts;
-    std::unique_ptr<TForm1> form;
+    TComComboBox *box(const char *name) { return child<TComComboBox>(name); }
 };
 
 } // namespace
 
 TEST_F(PortSettingsWindow, WithoutSettingsTheBoxesShowTheWindowValues)
 {
-    form = CreateProgramWindows(prompts, path);
+    start();
     EXPECT_EQ(box("ComComboBox2")->count(), 16);
     EXPECT_EQ(box("ComComboBox2")->itemText(0), "Custom");
     EXPECT_EQ(box("ComComboBox2")->currentIndex(), 6);
@@ -46,7 +37,7 @@ TEST_F(PortSettingsWindow, WithoutSettingsTheBoxesShowTheWindowValues)
 TEST_F(PortSettingsWindow, SettingsAreLoadedAtStartAndSurviveARestart)
 {
     writeLanguageFile("[ComPort1]\r\nBaudRate=9600\r\nParity=odd\r\nFlowControl=None\r\n");
-    form = CreateProgramWindows(prompts, path);
+    start();
     EXPECT_EQ(box("ComComboBox2")->currentText(), "9600");
     EXPECT_EQ(box("ComComboBox4")->currentText(), "Odd");
     EXPECT_EQ(box("ComComboBox6")->currentText(), "None");
@@ -57,7 +48,7 @@ TEST_F(PortSettingsWindow, SettingsAreLoadedAtStartAndSurviveARestart)
     emit box("ComComboBox2")->activated(box("ComComboBox2")->currentIndex());
     EXPECT_EQ(form->port().BaudRate(), br19200);
     form->close();
-    form = CreateProgramWindows(prompts, path);
+    start();
     EXPECT_EQ(box("ComComboBox2")->currentText(), "19200");
     EXPECT_EQ(box("ComComboBox4")->currentText(), "Odd");
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
@@ -67,19 +58,19 @@ TEST_F(PortSettingsWindow, ClosingOnLineSendsTheEndCommandFirst)
 {
     PseudoTerminal line;
     writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
-    form = CreateProgramWindows(prompts, path);
+    start();
     form->findChild<QCheckBox *>("cbOnLine")->setChecked(true);
     form->close();
     EXPECT_EQ(line.receive(11), "*KORAX@EW$!");
     EXPECT_FALSE(form->port().Connected());
-    EXPECT_EQ(ProfileFile(path).readString("ComPort1", "Port", ""), line.slavePath().toUtf8());
+    EXPECT_EQ(ProfileFile(languagePath).readString("ComPort1", "Port", ""), line.slavePath().toUtf8());
 }
 
 TEST_F(PortSettingsWindow, ClosingOfflineSendsNothing)
 {
     PseudoTerminal line;
     writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
-    form = CreateProgramWindows(prompts, path);
+    start();
     form->close();
     EXPECT_EQ(line.receive(1), "");
 }
@@ -88,7 +79,7 @@ TEST_F(PortSettingsWindow, OpeningThePortDisablesTheWindowAndClosingRestoresIt)
 {
     PseudoTerminal line;
     writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
-    form = CreateProgramWindows(prompts, path);
+    start();
     form->port().OpenPort();
     EXPECT_FALSE(form->findChild<QWidget *>("Panel_Tlacitka")->isEnabled());
     EXPECT_FALSE(form->findChild<QWidget *>("Progress")->isHidden());

@@ -1,7 +1,4 @@
-#include "app/TForm1.h"
-#include "FakePrompts.h"
-#include "app/ProgramWindows.h"
-#include "support/TestFiles.h"
+#include "ProgramFixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,27 +17,7 @@
 namespace
 {
 
-class MainWindow : public testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    void writeLanguageFile(const QByteArray &bytes) { TestFiles::write(languagePath, bytes); }
-
-    TForm1 &start()
-    {
-        form = CreateProgramWindows(prompts, languagePath);
-        return *form;
-    }
-
-    template <typename T> T *child(const char *name) { return form->findChild<T *>(name); }
-    bool enabled(const char *name) { return child<QWidget>(name)->isEnabled(); }
-
-    QTemporaryDir dir;
-    QString languagePath = dir.filePath("WinOrba.lng");
-    FakePrompts prompts;
-    std::unique_ptr<TForm1> form;
-};
+using MainWindow = ProgramFixture;
 
 } // namespace
 
@@ -177,7 +154,6 @@ class MainWindowKeys : public MainWindow
 protected:
     void SetUp() override
     {
-        MainWindow::SetUp();
         start();
         form->show();
         QApplication::setActiveWindow(form.get());
