@@ -7,7 +7,8 @@ namespace
 {
 
 // The dialog's filter names say "*.*" for all files, but on this platform a
-// name need not have a dot, so the pattern behind them is "*".
+// name need not have a dot, so the pattern behind them is "*"; the patterns
+// themselves are not shown, only the names.
 std::optional<QString> askFileName(QWidget *parent, const QString &proposed, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent);
@@ -16,6 +17,7 @@ std::optional<QString> askFileName(QWidget *parent, const QString &proposed, QFi
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(QtPrompts::fileFilters);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!proposed.isEmpty())
         dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
