@@ -35,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
@@ -50,7 +51,7 @@
 namespace
 {
 
-constexpr int ButtonWidth = 83;
+constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 24;
 
 ScreenRect toScreenRect(const QRect &r)
@@ -138,6 +139,7 @@ QPushButton *TForm1::addButton(const char *name, const char *caption, const char
     auto *button = new QPushButton(QString::fromUtf8(caption));
     button->setObjectName(name);
     button->setMinimumSize(ButtonWidth, ButtonHeight);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (hint)
         button->setToolTip(QString::fromLatin1(hint));
     connect(button, &QPushButton::clicked, this,
@@ -150,8 +152,11 @@ void TForm1::buildTopPanel()
     Panel_Tlacitka = new QFrame;
     Panel_Tlacitka->setObjectName("Panel_Tlacitka");
     auto *panel = new QGridLayout(Panel_Tlacitka);
-    panel->setContentsMargins(6, 6, 6, 2);
-    panel->addWidget(buildCommandButtons(), 0, 0);
+    panel->setContentsMargins(4, 4, 4, 2);
+    panel->setSpacing(4);
+    // The buttons keep their size at the left and the port group at the right;
+    // a wider window widens the gap between them and the rows below.
+    panel->addWidget(buildCommandButtons(), 0, 0, Qt::AlignLeft | Qt::AlignTop);
     panel->addWidget(buildPortGroup(), 0, 1);
     panel->addLayout(buildOptionsRow(), 1, 0, 1, 2);
     panel->addWidget(buildHeaderStrip(), 2, 0, 1, 2);
@@ -163,7 +168,7 @@ QWidget *TForm1::buildCommandButtons()
     auto *area = new QWidget;
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(4);
+    grid->setSpacing(3);
     btnNacti = addButton("btnNacti", "1", "CTRL+O", &TForm1::btnNactiClick);
     btnUloz = addButton("btnUloz", "2", "CTRL+S", &TForm1::btnUlozClick);
     btnHledej = addButton("btnHledej", "3", "CTRL+F", &TForm1::Hledej1Click);
@@ -208,8 +213,8 @@ QWidget *TForm1::buildPortGroup()
     GroupBox1 = new QGroupBox(QStringLiteral(" Port "));
     GroupBox1->setObjectName("GroupBox1");
     auto *grid = new QGridLayout(GroupBox1);
-    grid->setContentsMargins(4, 4, 4, 4);
-    grid->setSpacing(4);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(3);
     const std::pair<const char *, TComProperty> boxes[] = {
         {"ComComboBox1", cpPort},   {"ComComboBox3", cpDataBits},    {"ComComboBox2", cpBaudRate},
         {"ComComboBox4", cpParity}, {"ComComboBox6", cpFlowControl}, {"ComComboBox5", cpStopBits},
@@ -662,6 +667,15 @@ void TForm1::moveEvent(QMoveEvent *event)
         ApplyWindowMoveRule(toScreenRect(frame), m_workArea, frame.width(), frame.height(), state, isVisible());
     if (snapped.left != frame.left() || snapped.top != frame.top())
         move(snapped.left, snapped.top);
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // A window manager keeps the window at its minimum size; where none runs,
+    // a size forced from outside is put back once the event is over.
+    if (event->spontaneous() && size() != size().expandedTo(minimumSize()))
+        QTimer::singleShot(0, this, [this] { resize(size().expandedTo(minimumSize())); });
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

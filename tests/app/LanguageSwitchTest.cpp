@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "app/LanguageChoice.h"
 #include "i18n/LanguageTestWindows.h"
 
 #include <QComboBox>
@@ -65,4 +66,28 @@ TEST_F(LanguageSwitch, FixedTextsAreNotTouched)
     EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Hex");
     EXPECT_EQ(form->findChild<QCheckBox *>("cbOnLine")->text(), "On Line");
     EXPECT_EQ(form->windowTitle(), "WinOrba          ver.1.8.5 (20.9.2008)");
+}
+
+TEST_F(LanguageSwitch, NoCaptionOfTheMainWindowIsCutInADeliveredLanguage)
+{
+    const QString delivered = LanguageTest::deliveredLanguageFile();
+    writeLanguageFile(TestFiles::read(delivered));
+    start();
+    const auto languages = SplitLanguageList(ProfileFile(languagePath).readString("Jazyk", "Poradi", ""));
+    ASSERT_GE(languages.size(), 2);
+    for (const QByteArray &language : languages) {
+        SCOPED_TRACE(CodePage::toUnicode(language).toStdString());
+        child<QComboBox>("cbJazyk")->setEditText(CodePage::toUnicode(language));
+        form->show();
+        QCoreApplication::sendPostedEvents();
+        // The other windows belong to the main window but are hidden and laid out on their own.
+        for (QWidget *widget : form->findChildren<QWidget *>()) {
+            if (widget->window() != form.get() || !widget->isVisible())
+                continue;
+            if (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)) {
+                EXPECT_GE(widget->width(), widget->minimumSizeHint().width()) << widget->objectName().toStdString();
+            }
+        }
+        EXPECT_GE(form->width(), 426);
+    }
 }
