@@ -30,6 +30,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMoveEvent>
 #include <QPlainTextEdit>
@@ -251,6 +252,8 @@ QWidget *TForm1::buildHeaderStrip()
     SpinVerze = new QSpinBox;
     SpinVerze->setObjectName("SpinVerze");
     SpinVerze->setRange(INT_MIN, INT_MAX);
+    // The version is written into files as plain decimal, whatever the system's number style.
+    SpinVerze->setLocale(QLocale::c());
     SpinVerze->setValue(0);
     connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
     Label1->setBuddy(DatePicker);
@@ -439,12 +442,15 @@ void TForm1::FormClose()
     // The box's index counts only while its text is still that item's: a
     // typed name that is no listed language selects nothing.
     int active = cbJazyk->currentIndex();
-    if (active < 0 || cbJazyk->itemText(active) != cbJazyk->currentText())
-        active = cbJazyk->findText(cbJazyk->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString text = cbJazyk->currentText();
+    if (active < 0 ? !text.isEmpty() : cbJazyk->itemText(active) != text)
+        active = cbJazyk->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     // A language file that cannot be written must not keep the operator from
-    // closing the program: the failure is shown and the close goes on.
-    if (!LanguageChoice::write(m_languageFile, active, cbOtevri->isChecked()))
+    // closing the program: the failure is shown once and the close goes on.
+    if (!LanguageChoice::write(m_languageFile, active, cbOtevri->isChecked())) {
         showError(QStringLiteral("Unable to write to %1").arg(m_languageFile.path()));
+        return;
+    }
     runCommand([this] { ComPortSettingsFile::SaveLineSettings(*ComPort1, m_languageFile.path()); });
 }
 

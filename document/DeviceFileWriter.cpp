@@ -44,8 +44,11 @@ QByteArray fixedColumn(QByteArrayView text, qsizetype width, const char *kind, s
         throw DocumentError(
             QStringLiteral("Cannot save: %1 is longer than %2 characters.").arg(describe(kind, bare, row)).arg(width));
     }
+    // PadLeft keeps the first characters of a text one longer than the column,
+    // which drops the trailing blank of a loaded "   1 " but would cut a digit
+    // of " 1234"; only a result that still holds the whole value is taken.
     QByteArray padded = PadLeft(text, width);
-    return padded.size() == width ? padded : PadLeft(bare, width);
+    return padded.size() == width && withoutSurroundingBlanks(padded) == bare ? padded : PadLeft(bare, width);
 }
 
 // A cell as written into a line: the line ends of the file must not occur in it.

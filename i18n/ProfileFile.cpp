@@ -60,7 +60,11 @@ std::optional<KeyValue> keyValue(const QByteArray &line)
     const qsizetype eq = line.indexOf('=');
     if (eq < 0 || line.trimmed().startsWith(';'))
         return std::nullopt;
-    return KeyValue{line.left(eq).trimmed(), line.mid(eq + 1).trimmed()};
+    QByteArray value = line.mid(eq + 1).trimmed();
+    // A value in matching quotes is read without them, as profile strings always were.
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return KeyValue{line.left(eq).trimmed(), value};
 }
 
 // Where a key lives in the lines of a file: the section's header line, the

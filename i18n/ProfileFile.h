@@ -7,8 +7,9 @@
 // the file is opened by name on every access and nothing is cached, so a
 // change made by hand while the program runs is seen by the next read.
 // Section and key names compare without regard to case; blanks around keys
-// and values are trimmed; a value is seen up to its first 2047 characters;
-// a missing file, section or key gives the default. Writing creates what is
+// and values are trimmed, and so are quotes that enclose a value; a value is
+// seen up to its first 2047 characters; a missing file, section or key gives
+// the default. Writing creates what is
 // missing and keeps every other line, its bytes and its order. Values are
 // 8-bit bytes, kept as they are.
 class ProfileFile

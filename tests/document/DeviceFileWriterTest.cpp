@@ -180,6 +180,10 @@ TEST(PlainDeviceFile, ValuesThatFitOnceTheirBlanksAreDroppedAreWritten)
     EXPECT_TRUE(file.contains("SDK   1  12 \\b\\"));
     EXPECT_TRUE(file.contains("SDW123456999 C00"));
     EXPECT_TRUE(file.contains("SDW     0  1 C00"));
+    // A leading blank too many must not cost the value its last digit.
+    const QByteArray shifted = plain({Entry{" 1234", "a", ""}, Entry{"", " 123456", "$00"}});
+    EXPECT_TRUE(shifted.contains("SDK   11234 \\a\\")) << shifted.toStdString();
+    EXPECT_TRUE(shifted.contains("SDW123456  1 C00"));
 }
 
 TEST(PlainDeviceFile, NamesTakeTheFirstNamesWidthButNoNameLosesItsText)

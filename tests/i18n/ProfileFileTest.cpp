@@ -32,6 +32,15 @@ TEST_F(ProfileFileTest, ReadsCaseBlindAndTrimmed)
     EXPECT_EQ(file.readInt("Jazyk", "Poradi", 42), 42);
 }
 
+TEST_F(ProfileFileTest, EnclosingQuotesAreDropped)
+{
+    writeRaw("[s]\na=\"x, y\"\nb='1'\nc=\"half\nd=\"\n");
+    EXPECT_EQ(file.readString("s", "a", ""), "x, y");
+    EXPECT_EQ(file.readInt("s", "b", 0), 1);
+    EXPECT_EQ(file.readString("s", "c", ""), "\"half");
+    EXPECT_EQ(file.readString("s", "d", ""), "\"");
+}
+
 TEST_F(ProfileFileTest, EightBitSectionNamesCompareWithoutCase)
 {
     writeRaw("[\xC8"
