@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/epoll.h>
@@ -113,10 +114,18 @@ void PosixSerialDevice::setLineSettings(const SerialLineSettings &line)
 {
     if (line.baudRate <= 0)
         throw EComPort(EComPort::SetStateFailed, EINVAL);
-    if (!Termios2::apply(m_fd, line))
+    const int achieved = Termios2::apply(m_fd, line);
+    if (achieved < 0)
         throw EComPort(EComPort::SetStateFailed, errno);
+    if (!rateAchieved(line.baudRate, achieved))
+        throw EComPort(EComPort::SetStateFailed, EINVAL);
     setModemLines(line.flowControl);
     m_discardNull = line.discardNull;
+}
+
+bool PosixSerialDevice::rateAchieved(int requested, int achieved)
+{
+    return std::abs(qint64(achieved) - requested) * 100 <= qint64(requested) * 3;
 }
 
 // DTR and, unless the driver handles RTS for hardware flow control, RTS.
@@ -147,25 +156,58 @@ void PosixSerialDevice::setEventMask(TComEvents events)
 std::optional<TComEvents> PosixSerialDevice::waitForEvent()
 {
     for (;;) {
+        if (m_waitBroken)
+            return waitForStop();
         epoll_event ready[2];
         const int timeout = m_countersSupported && !m_hungUp ? counterPollMs : -1;
-        const int count = epoll_wait(m_epoll, ready, 2, timeout);
+        const int count = waitOnce(ready, 2, timeout);
         ++m_wakeUps;
         if (count < 0 && errno == EINTR)
             continue;
-        if (count < 0)
-            return std::nullopt;
         TComEvents events;
-        for (int i = 0; i < count; ++i) {
-            if (ready[i].data.fd == m_stop)
-                return std::nullopt;
-            events |= deviceEvents(ready[i].events);
+        if (count < 0) {
+            // The line can no longer be watched: told once as an I/O error,
+            // like a hang-up, so the operator learns of it and closes the port.
+            m_waitBroken = true;
+            events = evError;
         }
+        bool stopped = false;
+        events |= readyEvents(ready, count, stopped);
+        if (stopped)
+            return std::nullopt;
         events |= counterEvents();
         events &= TComEvents::fromInt(m_eventMask);
         if (events)
             return events;
     }
+}
+
+int PosixSerialDevice::waitOnce(epoll_event *ready, int maxEvents, int timeoutMs)
+{
+    return epoll_wait(m_epoll, ready, maxEvents, timeoutMs);
+}
+
+TComEvents PosixSerialDevice::readyEvents(const epoll_event *ready, int count, bool &stopped)
+{
+    TComEvents events;
+    for (int i = 0; i < count; ++i) {
+        if (ready[i].data.fd == m_stop)
+            stopped = true;
+        else
+            events |= deviceEvents(ready[i].events);
+    }
+    return events;
+}
+
+// After a failed wait only the stop signal is waited for, without time limit:
+// retrying the broken wait would spin.
+std::optional<TComEvents> PosixSerialDevice::waitForStop()
+{
+    pollfd stop{m_stop, POLLIN, 0};
+    while (poll(&stop, 1, -1) < 0 && errno == EINTR)
+        ++m_wakeUps;
+    ++m_wakeUps;
+    return std::nullopt;
 }
 
 TComEvents PosixSerialDevice::deviceEvents(quint32 epollFlags)
@@ -280,8 +322,8 @@ bool PosixSerialDevice::waitReady(short events, int timeoutMs, int errorCode)
 // A write is bounded by WriteTotalConstant + WriteTotalMultiplier x length
 // (none when both are 0): bytes go out until the kernel's queue is full, then
 // the rest as room appears, then the queue must empty onto the line, all
-// before the deadline. At the deadline whatever is still queued is discarded
-// and the number of bytes the device took is returned.
+// before the deadline. At the deadline whatever the driver still holds is
+// discarded and not counted: the number returned is what left for the device.
 qint64 PosixSerialDevice::write(const char *data, qint64 size)
 {
     const bool bounded = m_timeouts.WriteTotalConstant > 0 || m_timeouts.WriteTotalMultiplier > 0;
@@ -303,27 +345,45 @@ qint64 PosixSerialDevice::write(const char *data, qint64 size)
         if (!waitReady(POLLOUT, remainingMs(deadline), EComPort::WriteFailed))
             break;
     }
-    if (sent < size || !drained(deadline))
-        tcflush(m_fd, TCOFLUSH);
-    return sent;
+    if (sent == size && drained(deadline))
+        return sent;
+    return discardUnsent(sent);
+}
+
+// Only what the driver reports as still queued is discarded. A driver that
+// reports nothing has passed every byte on: a pseudo-terminal, say, has put
+// them in the other side's input, where flushing would only destroy bytes the
+// device can still read.
+qint64 PosixSerialDevice::discardUnsent(qint64 sent)
+{
+    const qint64 queued = outputQueued();
+    if (queued == 0)
+        return sent;
+    tcflush(m_fd, TCOFLUSH);
+    return std::max<qint64>(sent - queued, 0);
 }
 
 // Whether the output queue emptied before the deadline; drivers that cannot tell count as emptied.
 bool PosixSerialDevice::drained(Clock::time_point deadline)
 {
     for (;;) {
-        int queued = 0;
-        if (ioctl(m_fd, TIOCOUTQ, &queued) != 0) {
-            if (unsupported(errno))
-                return true;
-            throw EComPort(EComPort::WriteFailed, errno);
-        }
-        if (queued == 0)
+        if (outputQueued() == 0)
             return true;
         if (Clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+// Bytes written but not yet on the line; 0 for drivers that cannot tell.
+qint64 PosixSerialDevice::outputQueued()
+{
+    int queued = 0;
+    if (ioctl(m_fd, TIOCOUTQ, &queued) == 0)
+        return queued;
+    if (unsupported(errno))
+        return 0;
+    throw EComPort(EComPort::WriteFailed, errno);
 }
 
 int PosixSerialDevice::remainingMs(Clock::time_point deadline)
@@ -348,7 +408,7 @@ SerialErrorState PosixSerialDevice::fetchErrorState()
     } else if (m_countersSupported && !m_hungUp) {
         throw EComPort(EComPort::ClearErrorFailed, errno);
     }
-    if (m_hungUp && !m_ioReported) {
+    if ((m_hungUp || m_waitBroken) && !m_ioReported) {
         state.ioError = true;
         m_ioReported = true;
     }

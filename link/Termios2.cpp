@@ -60,8 +60,12 @@ void setLine(termios2 &t, const SerialLineSettings &line)
     t.c_cflag |= characterSize(line.dataBits) | parityFlags(line.parity.Bits);
     if (line.stopBits != sbOneStopBit)
         t.c_cflag |= CSTOPB;
-    if (line.parity.Check)
-        t.c_iflag |= INPCK;
+    // INPCK stays off even while parity is checked: with it the kernel hands a
+    // character with a parity (or framing) error over as NUL, altering the
+    // data. The driver's error counters count parity errors either way, and the
+    // port reports them only while Parity.Check is on. Replacing such
+    // characters (Parity.Replace / ReplaceChar) has no equivalent here: the
+    // kernel offers NUL or in-band marks that also double every real FF byte.
     if (Termios2::driverControlsRts(line.flowControl))
         t.c_cflag |= CRTSCTS;
     if (line.flowControl.XonXoffOut)
@@ -77,15 +81,17 @@ void setLine(termios2 &t, const SerialLineSettings &line)
 
 } // namespace
 
-bool Termios2::apply(int fd, const SerialLineSettings &line)
+int Termios2::apply(int fd, const SerialLineSettings &line)
 {
     struct termios2 settings {
     };
     if (ioctl(fd, TCGETS2, &settings) != 0)
-        return false;
+        return -1;
     setRaw(settings);
     setLine(settings, line);
-    return ioctl(fd, TCSETS2, &settings) == 0;
+    if (ioctl(fd, TCSETS2, &settings) != 0)
+        return -1;
+    return baudRate(fd);
 }
 
 int Termios2::baudRate(int fd)

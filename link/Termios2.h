@@ -12,11 +12,12 @@ struct TComFlowControl;
 class Termios2
 {
 public:
-    // Raw mode always; the rest from the settings. 1.5 stop bits become 2, the
-    // kernel's one RTS/CTS flag stands for RTS handshake and CTS output flow,
-    // and parity checking (INPCK) reads a character with a parity error as NUL.
-    // Returns false with errno set.
-    static bool apply(int fd, const SerialLineSettings &line);
+    // Raw mode always; the rest from the settings. 1.5 stop bits become 2 and
+    // the kernel's one RTS/CTS flag stands for RTS handshake and CTS output
+    // flow. Parity errors are counted by the driver but never change the data
+    // (see the source). Returns the output rate the driver then reports, which
+    // real UARTs round to what their clock can divide to, or -1 with errno set.
+    static int apply(int fd, const SerialLineSettings &line);
     // The output rate now set, or -1 with errno set.
     static int baudRate(int fd);
     // Whether the driver drives RTS itself (hardware flow control).

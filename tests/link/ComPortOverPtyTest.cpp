@@ -9,18 +9,36 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 
 namespace
 {
 
+// A tty whose wait for line events fails, as a broken epoll set would. Only
+// the first wait fails: a retry is counted and then waits for real, so a
+// retrying thread shows as a failed check rather than a flood of events.
+struct BrokenWaitDevice : PosixSerialDevice {
+    using PosixSerialDevice::PosixSerialDevice;
+    std::atomic<int> waits{0};
+    int waitOnce(epoll_event *ready, int maxEvents, int timeoutMs) override
+    {
+        if (++waits > 1)
+            return PosixSerialDevice::waitOnce(ready, maxEvents, timeoutMs);
+        errno = EBADF;
+        return -1;
+    }
+};
+
 // The platform binding, keeping hold of the device it opened last.
 struct WatchedSystem : PosixSerialSystem {
     PosixSerialDevice *last = nullptr;
+    bool breakWaits = false;
     std::unique_ptr<SerialDevice> open(const QString &name) override
     {
-        auto device = PosixSerialSystem::open(name);
-        last = dynamic_cast<PosixSerialDevice *>(device.get());
+        std::unique_ptr<PosixSerialDevice> device = breakWaits ? std::make_unique<BrokenWaitDevice>(devicePath(name))
+                                                               : std::make_unique<PosixSerialDevice>(devicePath(name));
+        last = device.get();
         return device;
     }
 };
@@ -37,6 +55,15 @@ struct ComPortOverPty : ::testing::Test {
         port.SetPort(pty.slavePath());
     }
     bool slaveFlag(tcflag_t termios::*field, tcflag_t flag) const { return (pty.slaveSettings().*field & flag) != 0; }
+    // After the line is lost: one I/O error reaches the handler and the event thread then stays asleep.
+    void expectOneIOErrorAndASleepingThread()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !log.lineEvents().isEmpty(); }, 2000));
+        const quint64 wakeUps = system->last->wakeUps();
+        QTest::qWait(300);
+        EXPECT_EQ(system->last->wakeUps(), wakeUps);
+        EXPECT_EQ(log.lineEvents(), QStringList({"Error 16"}));
+    }
 };
 
 TEST_F(ComPortOverPty, OpensAndClosesWithNotificationsInOrder)
@@ -74,11 +101,31 @@ TEST_F(ComPortOverPty, AppliesTheSettingsOnOpen)
 {
     port.OpenPort();
     EXPECT_EQ(pty.slaveBaudRate(), 4800);
-    EXPECT_TRUE(slaveFlag(&termios::c_iflag, INPCK));
+    // Parity is checked, yet the kernel must not turn a character with a parity error into NUL.
+    EXPECT_FALSE(slaveFlag(&termios::c_iflag, INPCK));
     EXPECT_TRUE(slaveFlag(&termios::c_cflag, CRTSCTS));
     EXPECT_FALSE(slaveFlag(&termios::c_cflag, PARODD | CMSPAR | CSTOPB));
     EXPECT_FALSE(slaveFlag(&termios::c_iflag, IXON | IXOFF | ICRNL));
     EXPECT_FALSE(slaveFlag(&termios::c_lflag, ICANON | ECHO));
+}
+
+TEST_F(ComPortOverPty, AWriteCutOffAtItsDeadlineCountsOnlyWhatTheDeviceCanRead)
+{
+    TComTimeouts timeouts = port.Timeouts();
+    timeouts.WriteTotalConstant = 50;
+    timeouts.WriteTotalMultiplier = 0;
+    port.SetTimeouts(timeouts);
+    port.OpenPort();
+    QByteArray text(64 * 1024, '\0');
+    for (qsizetype i = 0; i < text.size(); ++i)
+        text[i] = char('A' + i % 26);
+
+    const int sent = port.SendText(text); // the device does not read meanwhile
+    EXPECT_GT(sent, 0);
+    EXPECT_LT(sent, text.size());
+    const QByteArray received = pty.receive(text.size(), 500);
+    EXPECT_EQ(received.size(), sent);
+    EXPECT_TRUE(text.startsWith(received));
 }
 
 TEST_F(ComPortOverPty, AppliesASingleChangeAtOnceIncludingRatesWithoutATermiosConstant)
@@ -170,13 +217,34 @@ TEST_F(ComPortOverPty, AfterAHangUpTheEventThreadSleeps)
     port.OpenPort();
     pty.closeMaster();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !log.lineEvents().isEmpty(); }, 2000));
-    const quint64 wakeUps = system->last->wakeUps();
-    QTest::qWait(300);
-    EXPECT_EQ(system->last->wakeUps(), wakeUps);
-    EXPECT_EQ(log.lineEvents(), QStringList({"Error 16"}));
     EXPECT_EQ(port.PendingInputCount(), 0);
     EXPECT_THROW(port.SendText("x"), EComPort);
+    expectOneIOErrorAndASleepingThread();
     EXPECT_NO_THROW(port.ClosePort());
+}
+
+TEST_F(ComPortOverPty, AFailedEventWaitIsReportedOnceAndTheThreadSleeps)
+{
+    system->breakWaits = true;
+    port.OpenPort();
+    const auto *device = dynamic_cast<BrokenWaitDevice *>(system->last);
+    ASSERT_NE(device, nullptr);
+    expectOneIOErrorAndASleepingThread();
+    EXPECT_EQ(device->waits, 1);
+    EXPECT_NO_THROW(port.ClosePort());
+}
+
+TEST(PosixSerialDevice, TakesARateTheDriverMadeOnlyWithinThreePercent)
+{
+    EXPECT_TRUE(PosixSerialDevice::rateAchieved(256000, 256000));
+    EXPECT_TRUE(PosixSerialDevice::rateAchieved(56000, 57600)); // 2.9% off
+    EXPECT_TRUE(PosixSerialDevice::rateAchieved(100000, 97000));
+    EXPECT_TRUE(PosixSerialDevice::rateAchieved(100000, 103000));
+    EXPECT_FALSE(PosixSerialDevice::rateAchieved(100000, 103001));
+    EXPECT_FALSE(PosixSerialDevice::rateAchieved(100000, 96999));
+    EXPECT_FALSE(PosixSerialDevice::rateAchieved(256000, 230400)); // a 16550 kept its nearest rate
+    EXPECT_FALSE(PosixSerialDevice::rateAchieved(256000, 9600));
+    EXPECT_FALSE(PosixSerialDevice::rateAchieved(2000000000, 0));
 }
 
 TEST(PosixSerialSystem, MapsPortNamesToDevicePaths)

@@ -31,7 +31,7 @@ void PseudoTerminal::send(const QByteArray &bytes) const
         throw std::runtime_error("write to the pty master failed");
 }
 
-QByteArray PseudoTerminal::receive(qsizetype size) const
+QByteArray PseudoTerminal::receive(qsizetype size, int waitMs) const
 {
     QByteArray bytes;
     (void)QTest::qWaitFor(
@@ -42,7 +42,7 @@ QByteArray PseudoTerminal::receive(qsizetype size) const
                 bytes.append(buffer, n);
             return bytes.size() >= size;
         },
-        1000);
+        waitMs);
     return bytes;
 }
 

@@ -16,8 +16,8 @@ public:
 
     const QString &slavePath() const { return m_slavePath; }
     void send(const QByteArray &bytes) const;
-    // What the port has written, waiting up to a second for size bytes.
-    QByteArray receive(qsizetype size) const;
+    // What the port has written, waiting up to waitMs for size bytes.
+    QByteArray receive(qsizetype size, int waitMs = 1000) const;
     // Hangs the line up, like unplugging an adapter.
     void closeMaster();
     termios slaveSettings() const;
