@@ -187,10 +187,14 @@ void TCustomComPort::SetPort(const QString &port)
 {
     if (port == m_port)
         return;
-    m_port = port;
-    if (!Connected())
+    if (!Connected()) {
+        m_port = port;
         return;
+    }
+    // Renamed only once closed: a close that fails leaves the port open on
+    // the old device, and it must go on reporting (and saving) that name.
     ClosePort();
+    m_port = port;
     OpenPort();
 }
 

@@ -54,6 +54,8 @@ public:
     // Applies all settings to an open port when the outermost update ends.
     void EndSettingsUpdate();
     bool Connected() const { return m_device != nullptr; }
+    // Where this port's devices come from, and the list of ports offered with it.
+    SerialSystem &System() const { return *m_system; }
 
     const QString &Port() const { return m_port; }
     // A different name on an open port closes it and opens the new one.

@@ -1,7 +1,7 @@
 #include "FakeSerialSystem.h"
 #include "NotificationLog.h"
+#include "ShownFailures.h"
 
-#include "link/ComExceptionDisplay.h"
 #include "link/EComPort.h"
 #include "link/TComPort.h"
 
@@ -94,13 +94,11 @@ TEST_F(ComPortEvents, AHandlerThatClosesThePortDropsTheRestOfTheWakeUp)
 
 TEST_F(ComPortEvents, AFailingHandlerIsShownAndThePortGoesOn)
 {
-    QStringList shown;
-    ComExceptionDisplay::setHandler([&](const std::exception &failure) { shown << failure.what(); });
+    ShownFailures shown;
     log.onRxChar = [](int) { throw EComPort(EComPort::ReadFailed, 5); };
     line.queued = 1;
     wakeUp(evRxChar);
-    ComExceptionDisplay::setHandler({});
-    EXPECT_EQ(shown, QStringList({"ReadFile function failed (win error code: 5)"}));
+    EXPECT_EQ(shown.messages, QStringList({"ReadFile function failed (win error code: 5)"}));
     EXPECT_TRUE(port.Connected());
 }
 
@@ -112,6 +110,20 @@ TEST_F(ComPortEvents, AFailureWhileApplyingSettingsLeavesThePortClosed)
     EXPECT_THROW(port.OpenPort(), EComPort);
     EXPECT_FALSE(port.Connected());
     EXPECT_EQ(log.entries, QStringList({"BeforeOpen"}));
+}
+
+TEST_F(ComPortEvents, APortThatFailsToCloseKeepsItsNameUntilItReopensOnTheNewOne)
+{
+    line.failPurge = true;
+    EXPECT_THROW(port.SetPort("COM2"), EComPort);
+    EXPECT_TRUE(port.Connected());
+    EXPECT_EQ(port.Port(), "COM1");
+
+    line.failPurge = false;
+    port.SetPort("COM2");
+    EXPECT_TRUE(port.Connected());
+    EXPECT_EQ(port.Port(), "COM2");
+    EXPECT_EQ(line.openedName, "COM2");
 }
 
 TEST_F(ComPortEvents, PassesTheLineSettingsOfTheWindowValues)

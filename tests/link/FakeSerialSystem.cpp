@@ -33,7 +33,11 @@ public:
     qint64 write(const char *, qint64 size) override { return size; }
     SerialErrorState fetchErrorState() override { return std::exchange(m_line.errors, {}); }
     qint64 inputQueueLength() override { return m_line.queued; }
-    void purge() override {}
+    void purge() override
+    {
+        if (m_line.failPurge)
+            throw EComPort(EComPort::PurgeFailed, 5);
+    }
 
 private:
     FakeLine &m_line;
@@ -82,8 +86,16 @@ void FakeLine::reset()
     m_wakeUps.clear();
 }
 
-std::unique_ptr<SerialDevice> FakeSerialSystem::open(const QString &)
+std::unique_ptr<SerialDevice> FakeSerialSystem::open(const QString &portName)
 {
     line.reset();
+    line.openedName = portName;
     return std::make_unique<FakeSerialDevice>(line);
+}
+
+QStringList FakeSerialSystem::portNames()
+{
+    if (listError != 0)
+        throw EComPort(EComPort::RegistryError, listError);
+    return ports;
 }

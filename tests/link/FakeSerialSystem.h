@@ -12,7 +12,9 @@ struct FakeLine {
     SerialErrorState errors;
     qint64 queued = 0;
     bool failLineSettings = false;
+    bool failPurge = false;
     SerialLineSettings lastLine;
+    QString openedName;
 
     // One wake-up of the event thread with these events.
     void wakeUp(TComEvents events);
@@ -35,7 +37,10 @@ class FakeSerialSystem : public SerialSystem
 {
 public:
     FakeLine line;
+    QStringList ports;
+    // The system's error number of a port list that cannot be read, 0 while it can.
+    int listError = 0;
 
     std::unique_ptr<SerialDevice> open(const QString &portName) override;
-    QStringList portNames() override { return {}; }
+    QStringList portNames() override;
 };
