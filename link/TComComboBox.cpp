@@ -3,8 +3,6 @@
 #include "link/ComExceptionDisplay.h"
 #include "link/EComPort.h"
 
-#include <QtDebug>
-
 TComComboBox::TComComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(false);
@@ -35,29 +33,37 @@ void TComComboBox::ShowCurrentSetting()
     setPlaceholderText(ComProperty() == cpPort ? current : QString());
     const int index = findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
     setCurrentIndex(index);
+    // An earlier choice that is no longer shown must not be applied later.
     if (index >= 0)
         m_select.SelectText(current);
+    else
+        m_select.ClearSelection();
 }
 
 void TComComboBox::showPopup()
 {
     if (ComProperty() == cpPort) {
-        refill();
+        const bool listed = refill();
         ShowCurrentSetting();
+        if (!listed)
+            return;
     }
     QComboBox::showPopup();
 }
 
-// A port list that cannot be read leaves the box empty: the port in use still
-// works and shows as the box's placeholder.
-void TComComboBox::refill()
+// A port list that cannot be read leaves the box empty and the operator is
+// shown why; the port in use still works and shows as the box's placeholder.
+// Returns whether the items could be listed.
+bool TComComboBox::refill()
 {
     clear();
     try {
         addItems(m_select.ItemTexts());
     } catch (const EComPort &failure) {
-        qWarning("%s", failure.what());
+        ComExceptionDisplay::show(failure);
+        return false;
     }
+    return true;
 }
 
 void TComComboBox::choose(int index)

@@ -34,11 +34,11 @@ public:
     // Writes the chosen value into the port.
     void ApplySelection() { m_select.ApplySelection(); }
 
-protected:
+    // The port box lists the ports anew first; it stays closed when they cannot be listed.
     void showPopup() override;
 
 private:
-    void refill();
+    bool refill();
     void choose(int index);
 
     TComSelect m_select;

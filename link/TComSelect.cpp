@@ -9,7 +9,7 @@ QStringList TComSelect::ItemTexts() const
     case cpNone:
         break;
     case cpPort:
-        ListPortNames(texts);
+        ListPortNames(texts, m_port ? m_port->System() : *SerialSystem::platform());
         break;
     case cpBaudRate:
         texts = ComValueText::baudRateTexts();

@@ -1,4 +1,5 @@
 #include "FakeSerialSystem.h"
+#include "ShownFailures.h"
 #include "support/PseudoTerminal.h"
 
 #include "link/ComPortSettingsFile.h"
@@ -8,6 +9,7 @@
 #include "link/TComComboBox.h"
 #include "link/TComPort.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -153,6 +155,32 @@ TEST_F(PortBoxes, APortNotInTheListSelectsNothingButStaysVisible)
     EXPECT_EQ(box.placeholderText(), pty.slavePath());
     box.ApplySelection();
     EXPECT_EQ(port.Port(), pty.slavePath());
+}
+
+TEST_F(PortBoxes, APortListThatCannotBeReadIsShownAndLeavesTheBoxEmpty)
+{
+    system->ports = {"COM1", "COM2"};
+    bind(cpPort);
+    ASSERT_EQ(box.count(), 2);
+
+    ShownFailures shown;
+    system->listError = EACCES;
+    box.showPopup();
+    EXPECT_EQ(box.count(), 0);
+    EXPECT_FALSE(box.view()->isVisible());
+    EXPECT_EQ(shown.messages, QStringList({"Registry error (win error code: 13)"}));
+}
+
+TEST_F(PortBoxes, AChoiceNoLongerShownIsNotAppliedLater)
+{
+    system->ports = {"COM1", "COM2"};
+    bind(cpPort, false);
+    choose("COM2");
+    port.SetPort("/tmp/ttyWinOrba");
+    box.ShowCurrentSetting();
+    EXPECT_EQ(box.currentIndex(), -1);
+    box.ApplySelection();
+    EXPECT_EQ(port.Port(), "/tmp/ttyWinOrba");
 }
 
 TEST_F(PortBoxes, ABoxForgetsADestroyedPort)
