@@ -29,7 +29,7 @@ namespace LanguageTest
 
 inline QString deliveredLanguageFile()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../share/WinOrba.lng"));
+    return QStringLiteral(WINORBA_SOURCE_DIR "/share/WinOrba.lng");
 }
 
 inline QList<QByteArray> languageKeys()

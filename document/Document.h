@@ -1,0 +1,65 @@
+#pragma once
+
+#include "document/DeviceFileReader.h"
+#include "document/EntryModel.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QTime>
+
+// The document the main window shows: the entry list, the header values that
+// go into the next save (creation date and time, version), the device's own
+// SAP/SRN/SPR lines, the two dialog file names that carry the current file name,
+// and the flags ListSaved and DeviceFileOpen that the control-state rule reads.
+//
+// The main window shows it in its controls and writes the operator's changes
+// back; loading, saving, the transfers, editing and printing work on it, never
+// on widgets. Changes the program makes to the header values are announced
+// with headerChanged() so the window can show them.
+class Document : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Document(QObject *parent = nullptr);
+
+    EntryModel &entries() { return m_entries; }
+    const EntryModel &entries() const { return m_entries; }
+
+    QDate createdDate() const { return m_createdDate; }
+    QTime createdTime() const { return m_createdTime; }
+    qint32 version() const { return m_version; }
+    void setCreated(QDate date, QTime time);
+    void setVersion(qint32 version);
+
+    // The device's own lines, as last read from a file; written back with a
+    // device file that goes to the device.
+    QByteArray keptSapLine;
+    QByteArray keptSrnLine;
+    QByteArray keptSprLine;
+
+    // The open and save dialogs' file names; a load copies the open name into
+    // the save name, a save the save name into the open name.
+    QString openDialogFileName;
+    QString saveDialogFileName;
+
+    // True while the list is the content of a file loaded from or saved to disk
+    // and not edited since.
+    bool listSaved = false;
+    // True while, in On Line mode, the list shows one file read from the device.
+    bool deviceFileOpen = false;
+
+    // Takes what a read gave: the entries, and the header values and kept lines
+    // the file carried (those it did not carry stay as they were).
+    void applyRead(DeviceFileReadResult &&read);
+
+signals:
+    void headerChanged();
+
+private:
+    EntryModel m_entries;
+    QDate m_createdDate;
+    QTime m_createdTime;
+    qint32 m_version = 0;
+};
