@@ -9,6 +9,7 @@
 #include "document/DeviceFileWriter.h"
 #include "document/DocumentErrors.h"
 #include "document/NewDocument.h"
+#include "editing/FindCommand.h"
 #include "editing/TEditFrm.h"
 #include "editing/TfrmSeznam.h"
 #include "i18n/ApplyLanguage.h"
@@ -83,6 +84,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     buildPort();
     buildTopPanel();
     buildList();
+    m_find = new FindCommand(*Seznam, m_entries, Texts, m_prompts, this);
     buildPopupMenu();
     buildProgressPanel();
     buildStatusLine();
@@ -387,6 +389,7 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
     m_editFrm = editFrm;
     m_frmTisk = frmTisk;
     m_frmSeznam = frmSeznam;
+    m_frmSeznam->SetEntryList(*Seznam, m_entries, Texts);
 }
 
 void TForm1::cbJazykChange()
@@ -704,15 +707,23 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TForm1::Hledej1Click()
+{
+    m_find->Hledej1Click();
+}
+
+void TForm1::btnSeznamClick()
+{
+    m_frmSeznam->btnSeznamClick();
+}
+
 // ---- commands of the subsystems still to come ------------------------------
 
-void TForm1::Hledej1Click() {}
 void TForm1::btnPosliClick() {}
 void TForm1::btnPrijmiClick() {}
 void TForm1::btnZpetClick() {}
 void TForm1::btnZrusClick() {}
 void TForm1::btnTiskClick() {}
-void TForm1::btnSeznamClick() {}
 void TForm1::Pidat1Click() {}
 void TForm1::Upravit1Click() {}
 void TForm1::Smazat1Click() {}

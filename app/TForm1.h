@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class FindCommand;
 class Prompts;
 class QAction;
 class QCheckBox;
@@ -145,6 +146,7 @@ private:
     TEditFrm *m_editFrm = nullptr;
     TFrmTisk *m_frmTisk = nullptr;
     TfrmSeznam *m_frmSeznam = nullptr;
+    FindCommand *m_find = nullptr;
 
     QFrame *Panel_Tlacitka = nullptr;
     QPushButton *btnNacti = nullptr;

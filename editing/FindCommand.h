@@ -1,0 +1,41 @@
+#pragma once
+
+#include "editing/EntryListSelection.h"
+
+#include <QObject>
+
+class Prompts;
+struct KeptTexts;
+class TFindDialog;
+
+// Find: the main window's command that opens the find window, and what runs
+// when that window opens and on each Find Next. It only moves the selection
+// of the entry list and scrolls it.
+class FindCommand : public QObject
+{
+    Q_OBJECT
+public:
+    // The message title of a search that reached the end of the list.
+    static constexpr const char *NotFoundTitle = "Information";
+
+    FindCommand(QTableView &list, const EntryModel &entries, const KeptTexts &texts, Prompts &prompts,
+                QObject *parent = nullptr);
+
+    // Opens the find window, creating it on first use; an open one comes to the front.
+    void Hledej1Click();
+    // The window opens: the search starts over from the first entry, and the
+    // window is placed with its top left corner at the centre of the main window.
+    void FindDialog1Show();
+    // Find Next: the next entry after the selected one that matches, or the
+    // message "Text %s %s" (the text as typed, text 12) with the selection kept.
+    void FindDialog1Find();
+
+    // The find window, or null before its first opening.
+    TFindDialog *findDialog() const { return FindDialog1; }
+
+private:
+    EntryListSelection m_list;
+    const KeptTexts &m_texts;
+    Prompts &m_prompts;
+    TFindDialog *FindDialog1 = nullptr;
+};
