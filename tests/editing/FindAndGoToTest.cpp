@@ -82,7 +82,7 @@ protected:
     {
         find.Hledej1Click();
         TFindDialog &dialog = *find.findDialog();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
         dialog.textField()->selectAll();
         QTest::keyClicks(dialog.textField(), text);
         return dialog;
@@ -127,7 +127,7 @@ TEST_F(FindAndGoTo, FindNextGoesDownFromTheSelectionThenReportsTheEnd)
     EXPECT_EQ(selected(), 20);
     // The last entry was brought into view first, so the found one shows at the top.
     EXPECT_EQ(list->rowAt(0), 20);
-    EXPECT_TRUE(list->hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(prompts.informations.isEmpty());
 
@@ -244,7 +244,7 @@ TEST_F(FindAndGoTo, ChoosingOrTypingANameSelectsTheFirstRecordThatContainsIt)
     QTest::keyClick(names, Qt::Key_Down);
     ASSERT_EQ(names->currentText(), "Alpha");
     EXPECT_EQ(selected(), 0);
-    EXPECT_TRUE(list->hasFocus());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
 
     select(3);
     names->lineEdit()->selectAll();
