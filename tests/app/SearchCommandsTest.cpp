@@ -26,9 +26,9 @@ protected:
         writeLanguageFile("[Jazyk]\r\nPoradi=Test\r\nactive=0\r\n[Test]\r\n12=nenalezen\r\n31=z\xE1znam\xF9\r\n");
         start();
         for (int record = 1; record <= 3; ++record) {
-            form->entries().append(Entry{QByteArray::number(record).rightJustified(4) + ' ',
+            form->document().entries().append(Entry{QByteArray::number(record).rightJustified(4) + ' ',
                                          "name" + QByteArray::number(record), "tail ", ""});
-            form->entries().append(Entry{"", "0", "$41", "A"});
+            form->document().entries().append(Entry{"", "0", "$41", "A"});
         }
         form->UpdateControls(true);
         form->show();
