@@ -56,7 +56,7 @@ void TfrmSeznam::btnSeznamClick()
         const QSignalBlocker blocker(m_cbSeznam);
         m_cbSeznam->clear();
         QStringList names;
-        for (const QByteArray &name : EntrySearch::recordNames(m_list->entries().entries()))
+        for (const QByteArray &name : EntrySearch::recordNames(m_list.value().entries().entries()))
             names.append(CodePage::toUnicode(name));
         m_cbSeznam->addItems(names);
         m_cbSeznam->setCurrentIndex(names.isEmpty() ? -1 : 0);
