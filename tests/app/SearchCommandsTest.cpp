@@ -23,11 +23,12 @@ class SearchCommands : public ProgramFixture
 protected:
     void SetUp() override
     {
+        prompts.modal = true;
         writeLanguageFile("[Jazyk]\r\nPoradi=Test\r\nactive=0\r\n[Test]\r\n12=nenalezen\r\n31=z\xE1znam\xF9\r\n");
         start();
         for (int record = 1; record <= 3; ++record) {
             form->document().entries().append(Entry{QByteArray::number(record).rightJustified(4) + ' ',
-                                         "name" + QByteArray::number(record), "tail ", ""});
+                                                    "name" + QByteArray::number(record), "tail ", ""});
             form->document().entries().append(Entry{"", "0", "$41", "A"});
         }
         form->UpdateControls(true);
@@ -37,7 +38,12 @@ protected:
         list->setFocus();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-    void press(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier); }
+    // Ctrl and the key as the window system delivers them, then the command the key queued.
+    void press(int key)
+    {
+        QTest::keyClick(form->windowHandle(), Qt::Key(key), Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
     int selected() const
     {
         const QModelIndexList rows = list->selectionModel()->selectedRows();

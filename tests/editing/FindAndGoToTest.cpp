@@ -42,6 +42,7 @@ protected:
         list->setSelectionBehavior(QAbstractItemView::SelectRows);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->verticalHeader()->setDefaultSectionSize(20);
+        prompts.modal = true;
         texts.notFoundEnding = "nenalezen";
         texts.namesUnit = "z\xE1znam\xF9";
         goTo.SetEntryList(*list, entries, texts);
