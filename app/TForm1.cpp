@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/ContactLabel.h"
 #include "app/ControlStateRule.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
@@ -21,7 +22,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,7 +40,6 @@
 #include <QTableView>
 #include <QTimeEdit>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <climits>
@@ -365,11 +364,9 @@ void TForm1::buildStatusLine()
 {
     auto *system = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
     system->setObjectName("StatusText");
-    Label2 = new QLabel(QString::fromLatin1(ContactAddress));
+    Label2 = new ContactLabel(QString::fromLatin1(ContactAddress));
     Label2->setObjectName("Label2");
-    Label2->setCursor(Qt::PointingHandCursor);
-    Label2->setStyleSheet(QStringLiteral("color: navy"));
-    Label2->installEventFilter(this);
+    connect(Label2, &ContactLabel::clicked, this, [this] { Label2Click(); });
     statusBar()->setMinimumHeight(20);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(system, 1);
@@ -628,7 +625,7 @@ void TForm1::btnKonecClick()
 
 void TForm1::Label2Click()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(ContactAddress)));
+    Label2->openMail();
 }
 
 // ---- window events --------------------------------------------------------
@@ -670,8 +667,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
         resizeListColumns();
         placeProgressPanel();
-    } else if (watched == Label2 && event->type() == QEvent::MouseButtonRelease) {
-        Label2Click();
     }
     return QMainWindow::eventFilter(watched, event);
 }

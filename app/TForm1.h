@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class ContactLabel;
 class Prompts;
 class QAction;
 class QCheckBox;
@@ -177,7 +178,7 @@ private:
     QLabel *Procenta = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *btnZrus = nullptr;
-    QLabel *Label2 = nullptr;
+    ContactLabel *Label2 = nullptr;
     QTimer *Timer1 = nullptr;
     TComPort *ComPort1 = nullptr;
     QList<TComComboBox *> m_portBoxes;
