@@ -16,14 +16,22 @@ QString resolveForThisProgram(const QString &extension)
 }
 
 // The user's own copy of a program file; on first use it starts as a copy of
-// the delivered one (when there is one), which the user can then write.
+// the delivered one (when there is one), which the user can then write. When
+// no copy can be made (a configuration folder that cannot be written), the
+// delivered file is used as it is, so the captions still show and closing
+// reports that the settings could not be written.
 QString userFile(const QString &configFolder, const QString &fileName, const QString &delivered)
 {
     const QDir userFolder(QDir(configFolder).filePath("WinOrba"));
     const QString own = userFolder.filePath(fileName);
-    if (!QFileInfo::exists(own) && userFolder.mkpath(".") && QFileInfo::exists(delivered) &&
-        QFile::copy(delivered, own))
-        QFile::setPermissions(own, QFile::permissions(own) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (QFileInfo::exists(own))
+        return own;
+    const bool folderMade = userFolder.mkpath(".");
+    if (!QFileInfo::exists(delivered))
+        return own;
+    if (!folderMade || !QFile::copy(delivered, own))
+        return delivered;
+    QFile::setPermissions(own, QFile::permissions(own) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return own;
 }
 

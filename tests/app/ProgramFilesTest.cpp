@@ -75,3 +75,10 @@ TEST_F(InstalledProgramFiles, TheUsersCopyOfAReadOnlyDeliveredFileCanBeWritten)
     QFile::setPermissions(delivered(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     EXPECT_TRUE(QFileInfo(resolve(".lng")).permission(QFileDevice::WriteOwner));
 }
+
+TEST_F(InstalledProgramFiles, UsesTheDeliveredFileWhenNoCopyCanBeMade)
+{
+    TestFiles::write(root.filePath("config"), "a file where the configuration folder should be");
+    EXPECT_EQ(resolve(".lng"), delivered());
+    EXPECT_EQ(resolve(".tmp"), root.filePath("config/WinOrba/WinOrba.tmp"));
+}
