@@ -52,6 +52,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 include(CPack)
 
-if(WINORBA_TESTS)
+# A sanitizer build is for finding faults, not for shipping: it has no package test.
+if(WINORBA_TESTS AND NOT WINORBA_SANITIZE)
     add_subdirectory(tests/package)
 endif()
