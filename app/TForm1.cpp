@@ -701,6 +701,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TForm1::btnTiskClick()
+{
+    m_frmTisk->ShowListing(m_document.entries());
+}
+
 // ---- commands of the subsystems still to come ------------------------------
 
 void TForm1::Hledej1Click() {}
@@ -708,7 +713,6 @@ void TForm1::btnPosliClick() {}
 void TForm1::btnPrijmiClick() {}
 void TForm1::btnZpetClick() {}
 void TForm1::btnZrusClick() {}
-void TForm1::btnTiskClick() {}
 void TForm1::btnSeznamClick() {}
 void TForm1::Pidat1Click() {}
 void TForm1::Upravit1Click() {}
