@@ -182,7 +182,10 @@ void TFrmTisk::showEvent(QShowEvent *event)
     FormShow();
     // The pages are built once the window is on screen, so its title can
     // tell the operator what is going on meanwhile.
-    QTimer::singleShot(0, this, [this] { run([this] { FormActivate(); }); });
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            run([this] { FormActivate(); });
+    });
 }
 
 void TFrmTisk::FormShow()
@@ -199,6 +202,8 @@ void TFrmTisk::FormActivate()
     PrintPreview->Clear();
     BuildPages();
     AllPageBtnClick();
+    // The page keys and the wheel work at once; Enter still closes the window.
+    PrintPreview->setFocus();
 }
 
 void TFrmTisk::BuildPages()

@@ -187,6 +187,24 @@ TEST_F(PrintWindow, PageButtonsStopAtTheEndsAndAloneMoveTheLabel)
     EXPECT_EQ(pageLabel(), "3 / 3");
 }
 
+// Once built, the preview has the focus: the page keys leaf (the label stays,
+// as only "<" and ">" move it) and Enter presses the close button.
+TEST_F(PrintWindow, PageKeysGoToThePreviewAndEnterCloses)
+{
+    open(600);
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_EQ(QApplication::focusWidget(), &preview());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(preview().CurrentPage(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(preview().CurrentPage(), 3);
+    EXPECT_EQ(pageLabel(), "1 / 3");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(preview().TotalPages(), 0);
+}
+
 TEST_F(PrintWindow, EntriesLandInTwoColumnsOnA4)
 {
     open(221);
