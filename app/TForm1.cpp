@@ -4,11 +4,8 @@
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
 #include "app/Prompts.h"
-#include "document/DeviceFileReader.h"
+#include "app/ShortcutKeyPreview.h"
 #include "document/DeviceFileTitle.h"
-#include "document/DeviceFileWriter.h"
-#include "document/DocumentErrors.h"
-#include "document/NewDocument.h"
 #include "editing/TEditFrm.h"
 #include "editing/TfrmSeznam.h"
 #include "i18n/ApplyLanguage.h"
@@ -37,7 +34,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -48,6 +44,7 @@
 #include <QVBoxLayout>
 
 #include <climits>
+#include <tuple>
 
 namespace
 {
@@ -59,13 +56,6 @@ ScreenRect toScreenRect(const QRect &r)
 {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
-
-// The shortcut keys held with Ctrl, and the command each one clicks.
-struct Shortcut {
-    int key;
-    QPushButton *button;
-    void (TForm1::*handler)();
-};
 
 } // namespace
 
@@ -98,13 +88,12 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     fitToCaptions();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    qApp->installEventFilter(this);
+    buildKeyPreview();
     FormCreate();
 }
 
 TForm1::~TForm1()
 {
-    qApp->removeEventFilter(this);
     ComExceptionDisplay::setHandler({});
 }
 
@@ -128,8 +117,7 @@ void TForm1::FormCreate()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_workArea = toScreenRect(screen->availableGeometry());
-    DatePicker->setDate(QDate::currentDate());
-    TimePicker->setTime(QTime::currentTime());
+    bindHeaderValues();
     UpdateControls(true);
 }
 
@@ -143,8 +131,7 @@ QPushButton *TForm1::addButton(const char *name, const char *caption, const char
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (hint)
         button->setToolTip(QString::fromLatin1(hint));
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this, guarded(handler));
     return button;
 }
 
@@ -255,7 +242,6 @@ QWidget *TForm1::buildHeaderStrip()
     // The version is written into files as plain decimal, whatever the system's number style.
     SpinVerze->setLocale(QLocale::c());
     SpinVerze->setValue(0);
-    connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
     Label1->setBuddy(DatePicker);
     versionLabel->setBuddy(SpinVerze);
     strip->addWidget(Label1);
@@ -267,11 +253,37 @@ QWidget *TForm1::buildHeaderStrip()
     return Panel1;
 }
 
+void TForm1::bindHeaderValues()
+{
+    showHeaderValues();
+    connect(&m_document, &Document::headerChanged, this, &TForm1::showHeaderValues);
+    connect(&m_document, &Document::fileNameChanged, this,
+            [this] { setWindowTitle(DeviceFileWindowTitle(m_document.fileName())); });
+    const auto takeStamp = [this] { m_document.setCreated(DatePicker->date(), TimePicker->time()); };
+    connect(DatePicker, &QDateEdit::dateChanged, this, takeStamp);
+    connect(TimePicker, &QTimeEdit::timeChanged, this, takeStamp);
+    connect(SpinVerze, &QSpinBox::valueChanged, &m_document, &Document::setVersion);
+    connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
+}
+
+void TForm1::showHeaderValues()
+{
+    // Both pickers show the document before either hands its value back.
+    {
+        const QSignalBlocker blockDate(DatePicker);
+        const QSignalBlocker blockTime(TimePicker);
+        DatePicker->setDate(m_document.createdDate());
+        TimePicker->setTime(m_document.createdTime());
+    }
+    // The version box is not blocked: a version set by a load counts as a change (SpinVerzeChange).
+    SpinVerze->setValue(m_document.version());
+}
+
 void TForm1::buildList()
 {
     Seznam = new QTableView;
     Seznam->setObjectName("Seznam");
-    Seznam->setModel(&m_entries);
+    Seznam->setModel(&m_document.entries());
     Seznam->setShowGrid(true);
     Seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
     Seznam->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -298,8 +310,7 @@ QAction *TForm1::addMenuItem(const char *name, const char *caption, void (TForm1
 {
     QAction *action = PopupMenu1->addAction(QString::fromLatin1(caption));
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this,
-            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, guarded(handler));
     return action;
 }
 
@@ -459,8 +470,8 @@ void TForm1::FormClose()
 void TForm1::UpdateControls(bool ready)
 {
     UpdateMenu(ready);
-    const ControlStates s =
-        ComputeControlStates({ready, cbOnLine->isChecked(), !m_entries.isEmpty(), ListSaved, DeviceFileOpen});
+    const ControlStates s = ComputeControlStates({ready, cbOnLine->isChecked(), !m_document.entries().isEmpty(),
+                                                  m_document.listSaved, m_document.deviceFileOpen});
     Memo1->clear();
     btnNacti->setEnabled(s.load);
     btnUloz->setEnabled(s.save);
@@ -481,8 +492,8 @@ void TForm1::UpdateControls(bool ready)
 
 void TForm1::UpdateMenu(bool ready)
 {
-    const ControlStates s =
-        ComputeControlStates({ready, cbOnLine->isChecked(), !m_entries.isEmpty(), ListSaved, DeviceFileOpen});
+    const ControlStates s = ComputeControlStates({ready, cbOnLine->isChecked(), !m_document.entries().isEmpty(),
+                                                  m_document.listSaved, m_document.deviceFileOpen});
     Novy->setEnabled(s.menuNew);
     Pidat1->setEnabled(s.menuAdd);
     Upravit1->setEnabled(s.menuEdit);
@@ -504,6 +515,25 @@ void TForm1::runCommand(const std::function<void()> &command)
     }
 }
 
+std::function<void()> TForm1::guarded(void (TForm1::*handler)())
+{
+    return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
+}
+
+void TForm1::buildKeyPreview()
+{
+    auto *keys = new ShortcutKeyPreview(this);
+    const std::tuple<int, QPushButton *, void (TForm1::*)()> shortcuts[] = {
+        {Qt::Key_N, btnNovy, &TForm1::btnNovyClick},   {Qt::Key_O, btnNacti, &TForm1::btnNactiClick},
+        {Qt::Key_S, btnUloz, &TForm1::btnUlozClick},   {Qt::Key_F, btnHledej, &TForm1::Hledej1Click},
+        {Qt::Key_P, btnTisk, &TForm1::btnTiskClick},   {Qt::Key_D, btnPrijmi, &TForm1::btnPrijmiClick},
+        {Qt::Key_U, btnPosli, &TForm1::btnPosliClick}, {Qt::Key_L, btnSeznam, &TForm1::btnSeznamClick},
+    };
+    for (const auto &[key, button, handler] : shortcuts)
+        keys->addShortcut(key, button, guarded(handler));
+    keys->setEscape(Progress, [this] { btnZrus->click(); });
+}
+
 void TForm1::showError(const QString &message)
 {
     m_prompts.showError(this, message);
@@ -511,34 +541,31 @@ void TForm1::showError(const QString &message)
 
 void TForm1::btnNovyClick()
 {
-    m_entries.assign(NewDocumentEntries());
+    m_commands.newDocument();
     UpdateControls(true);
 }
 
 void TForm1::btnNactiClick()
 {
-    const std::optional<QString> fileName = m_prompts.openFileName(this, OpenDialogFileName);
+    const std::optional<QString> fileName = m_prompts.openFileName(this, m_document.openDialogFileName);
     if (!fileName)
         return;
-    OpenDialogFileName = *fileName;
-    QString failure;
-    try {
-        LoadDeviceFile(*fileName);
-    } catch (const std::exception &error) {
-        failure = QString::fromUtf8(error.what());
-    }
-    // What could be read is on screen, so the list counts as the file's even
-    // after a failure; the message follows once the window is in order.
+    const QString failure = m_commands.load(*fileName, cbOnLine->isChecked());
+    showLoadedList();
+    if (!failure.isEmpty())
+        showError(failure);
+}
+
+void TForm1::showLoadedList()
+{
+    // The one-pixel resize lays the list's columns out anew.
     resize(width(), height() + 1);
     resize(width(), height() - 1);
-    ListSaved = true;
     UpdateControls(true);
     Seznam->setFocus();
     Seznam->clearSelection();
-    if (!m_entries.isEmpty())
+    if (!m_document.entries().isEmpty())
         Seznam->selectRow(0);
-    if (!failure.isEmpty())
-        showError(failure);
 }
 
 void TForm1::btnUlozClick()
@@ -546,41 +573,22 @@ void TForm1::btnUlozClick()
     // Writing a device file back to the device (On Line) belongs to the transfer commands.
     if (cbOnLine->isChecked())
         return;
-    const std::optional<QString> fileName = m_prompts.saveFileName(this, SaveDialogFileName);
+    const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName);
     if (!fileName)
         return;
-    SaveDialogFileName = *fileName;
-    WriteDeviceFile(*fileName);
-    LoadDeviceFile(*fileName);
-    ListSaved = true;
+    m_commands.save(*fileName);
     UpdateControls(true);
     btnNovy->setEnabled(true);
 }
 
 void TForm1::LoadDeviceFile(const QString &fileName)
 {
-    DeviceFileReadResult read = ReadDeviceFile(fileName, cbOnLine->isChecked(), QDateTime::currentDateTime());
-    m_entries.assign(std::move(read.entries));
-    if (read.created) {
-        DatePicker->setDate(read.created->date());
-        TimePicker->setTime(read.created->time());
-    }
-    if (read.version)
-        SpinVerze->setValue(*read.version);
-    KeptSapLine = read.keptSap.value_or(KeptSapLine);
-    KeptSrnLine = read.keptSrn.value_or(KeptSrnLine);
-    KeptSprLine = read.keptSpr.value_or(KeptSprLine);
-    setWindowTitle(DeviceFileWindowTitle(fileName));
-    SaveDialogFileName = OpenDialogFileName;
-    if (!read.error.isEmpty())
-        throw DocumentError(read.error);
+    m_commands.LoadDeviceFile(fileName, cbOnLine->isChecked());
 }
 
 void TForm1::WriteDeviceFile(const QString &fileName)
 {
-    const auto takeName = qScopeGuard([this] { OpenDialogFileName = SaveDialogFileName; });
-    WritePlainDeviceFile(fileName, m_entries.entries(), DatePicker->date(), TimePicker->time(),
-                         CodePage::fromUnicode(SpinVerze->cleanText()));
+    m_commands.WriteDeviceFile(fileName);
 }
 
 void TForm1::SpinVerzeChange()
@@ -623,33 +631,6 @@ void TForm1::Label2Click()
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(ContactAddress)));
 }
 
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    if (key == Qt::Key_Escape) {
-        if (Progress->isHidden())
-            return false;
-        runCommand([this] { btnZrusClick(); });
-        return true;
-    }
-    if (!(modifiers & Qt::ControlModifier))
-        return false;
-    const Shortcut shortcuts[] = {
-        {Qt::Key_N, btnNovy, &TForm1::btnNovyClick},   {Qt::Key_O, btnNacti, &TForm1::btnNactiClick},
-        {Qt::Key_S, btnUloz, &TForm1::btnUlozClick},   {Qt::Key_F, btnHledej, &TForm1::Hledej1Click},
-        {Qt::Key_P, btnTisk, &TForm1::btnTiskClick},   {Qt::Key_D, btnPrijmi, &TForm1::btnPrijmiClick},
-        {Qt::Key_U, btnPosli, &TForm1::btnPosliClick}, {Qt::Key_L, btnSeznam, &TForm1::btnSeznamClick},
-    };
-    for (const Shortcut &shortcut : shortcuts) {
-        // Only the button's own state counts, not the top panel's: during a
-        // transfer New still answers Ctrl+N when its own rule allows it.
-        if (shortcut.key != key || shortcut.button->testAttribute(Qt::WA_ForceDisabled))
-            continue;
-        runCommand([this, &shortcut] { (this->*shortcut.handler)(); });
-        return true;
-    }
-    return false;
-}
-
 // ---- window events --------------------------------------------------------
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -686,16 +667,7 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(watched);
-        // A key travels from the focused control up to its parents; the
-        // window looks at it once, at its first stop.
-        const QWidget *focus = QApplication::focusWidget();
-        if (widget->window() == this && (widget == focus || (!focus && widget == this))) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            FormKeyDown(key->key(), key->modifiers());
-        }
-    } else if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
+    if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
         resizeListColumns();
         placeProgressPanel();
     } else if (watched == Label2 && event->type() == QEvent::MouseButtonRelease) {

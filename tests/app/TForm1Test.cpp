@@ -147,9 +147,9 @@ TEST_F(MainWindow, ControlStatesAfterStartAndAfterNew)
     EXPECT_FALSE(enabled("btnZpet"));
     EXPECT_TRUE(enabled("btnNovy"));
     form->btnNovyClick();
-    ASSERT_EQ(form->entries().count(), 2);
-    EXPECT_EQ(form->entries().at(0).cells(), (QList<QByteArray>{"xx", "jmeno", "", ""}));
-    EXPECT_EQ(form->entries().at(1).cells(), (QList<QByteArray>{"", "0", "$00", ""}));
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().entries().at(0).cells(), (QList<QByteArray>{"xx", "jmeno", "", ""}));
+    EXPECT_EQ(form->document().entries().at(1).cells(), (QList<QByteArray>{"", "0", "$00", ""}));
     EXPECT_TRUE(enabled("btnUloz"));
     EXPECT_FALSE(enabled("btnNovy"));
     EXPECT_FALSE(child<QAction>("Novy")->isEnabled());
@@ -159,64 +159,10 @@ TEST_F(MainWindow, ControlStatesAfterStartAndAfterNew)
 TEST_F(MainWindow, VersionChangeDisablesSendAndNew)
 {
     start();
-    form->ListSaved = true;
+    form->document().listSaved = true;
     form->UpdateControls(true);
     ASSERT_TRUE(enabled("btnPosli"));
     child<QWidget>("SpinVerze")->setProperty("value", 3);
     EXPECT_FALSE(enabled("btnPosli"));
     EXPECT_FALSE(enabled("btnNovy"));
-}
-
-class MainWindowKeys : public MainWindow
-{
-protected:
-    void SetUp() override
-    {
-        start();
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        child<QWidget>("Seznam")->setFocus();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    void press(int key, Qt::KeyboardModifiers modifiers)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    }
-};
-
-TEST_F(MainWindowKeys, CtrlNOnlyWhileNewIsEnabled)
-{
-    press(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form->entries().count(), 2);
-    form->entries().clear();
-    form->entries().append(Entry{"1", "a"});
-    form->UpdateControls(true); // entries on screen: New is off
-    press(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form->entries().count(), 1);
-}
-
-TEST_F(MainWindowKeys, CtrlNWorksDuringAnOfflineReceive)
-{
-    form->UpdateControls(false); // the port is open, the list is empty
-    ASSERT_FALSE(enabled("Panel_Tlacitka"));
-    press(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form->entries().count(), 2);
-}
-
-TEST_F(MainWindowKeys, EscapeOnlyWhileTheProgressPanelShows)
-{
-    // Without the panel, Esc does nothing (and the window stays usable).
-    press(Qt::Key_Escape, Qt::NoModifier);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->FormKeyDown(Qt::Key_Escape, Qt::NoModifier));
-    child<QWidget>("Progress")->show();
-    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Escape, Qt::AltModifier));
-}
-
-TEST_F(MainWindowKeys, ShortcutsOfDisabledButtonsDoNothing)
-{
-    EXPECT_FALSE(form->FormKeyDown(Qt::Key_S, Qt::ControlModifier)); // Save: list empty
-    EXPECT_FALSE(form->FormKeyDown(Qt::Key_U, Qt::ControlModifier)); // Send: nothing saved
-    EXPECT_FALSE(form->FormKeyDown(Qt::Key_S, Qt::NoModifier));
-    EXPECT_TRUE(form->FormKeyDown(Qt::Key_O, Qt::ControlModifier)); // Load: enabled
 }
