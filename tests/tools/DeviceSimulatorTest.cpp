@@ -109,6 +109,16 @@ TEST_F(DeviceSimulatorTest, DirectoryListsEachFileUnderTheNumberOfItsFirstRecord
                                                         {"002", "notes.txt", "7"}}));
 }
 
+TEST_F(DeviceSimulatorTest, TellsOfNamesTheProgramWillNotShow)
+{
+    QSignalSpy notices(&m_simulator, &DeviceSimulator::notice);
+    TestFiles::write(path("SPRING.txt"), deviceFile("  20", "spring", "46"));
+    auto port = start(m_simulator);
+    exchange(*port, "*KORAX@DIR$!", "SFE\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 3; }));
+    EXPECT_TRUE(notices.at(2).at(0).toString().startsWith("SPRING.txt: a name holding SPR"));
+}
+
 TEST_F(DeviceSimulatorTest, NumbersHoldFromOneListingToTheNext)
 {
     auto port = start(m_simulator);

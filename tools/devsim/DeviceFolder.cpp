@@ -69,10 +69,26 @@ QByteArray DeviceFolder::listing(const QDateTime &now)
         nameWidth = qMax(nameWidth, recordName(file.fileName).size());
     std::vector<Entry> entries;
     for (const Listed &file : m_listed) {
+        noteKeptLineTags(file.fileName);
         entries.push_back(Entry{file.number, PadRight(recordName(file.fileName), nameWidth)});
         entries.push_back(Entry{"", "0", sizeValue(QFileInfo(filePath(file.fileName)).size())});
     }
     return ComposePlainDeviceFile(entries, now.date(), now.time(), "0");
+}
+
+// A reader of device data files takes a line that holds the tag of one of the
+// device's own lines anywhere as that line, so such a record does not show.
+void DeviceFolder::noteKeptLineTags(const QString &fileName)
+{
+    const QByteArray name = recordName(fileName);
+    for (const char *tag : {"SAP", "SRN", "SPR"}) {
+        if (name.contains(tag)) {
+            m_notes.append(
+                QStringLiteral("%1: a name holding %2 is read as a device line; WinOrba will not show its row.")
+                    .arg(fileName, QLatin1String(tag)));
+            return;
+        }
+    }
 }
 
 QString DeviceFolder::fileOf(QByteArrayView number)

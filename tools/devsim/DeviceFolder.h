@@ -33,8 +33,8 @@ public:
     // Reads the folder again, numbers its files and gives the directory as a
     // device data file created at now.
     QByteArray listing(const QDateTime &now);
-    // What the last numbering had to say about files it could not list under
-    // their own number.
+    // What the last listing had to say: files it could not list under their
+    // own number, and names the program will not show as rows.
     const QStringList &notes() const { return m_notes; }
 
     // The path of the file listed under a file number ("007"), empty when none
@@ -57,6 +57,7 @@ private:
     };
 
     void numberFiles(const QDateTime &now);
+    void noteKeptLineTags(const QString &fileName);
     QByteArray ownNumber(const QString &fileName, const QDateTime &now) const;
     QByteArray lowestFreeNumber() const;
     bool isListed(QByteArrayView number) const;
