@@ -73,12 +73,14 @@ QString DeviceSimulator::pushFile(const QString &path)
         return QStringLiteral("The line is not open.");
     if (!m_line.programHasPort())
         return QStringLiteral("The program has not opened the port; start Receive in the program first.");
+    QByteArray bytes;
     try {
-        send(ReadWholeFile(path));
+        bytes = ReadWholeFile(path);
     } catch (const std::exception &e) {
         return QString::fromUtf8(e.what());
     }
     emit notice(QStringLiteral("Sending %1").arg(path));
+    send(bytes);
     return {};
 }
 
@@ -188,8 +190,9 @@ void DeviceSimulator::sendFile(QByteArrayView number)
         if (path.isEmpty())
             throw std::runtime_error(
                 QStringLiteral("no file is listed under number %1.").arg(fromWire(number)).toStdString());
-        send(ReadWholeFile(path));
+        const QByteArray bytes = ReadWholeFile(path);
         emit notice(QStringLiteral("Sending %1").arg(path));
+        send(bytes);
     } catch (const std::exception &e) {
         emit notice(QStringLiteral("Nothing sent: %1").arg(QString::fromUtf8(e.what())));
     }
