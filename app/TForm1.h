@@ -11,11 +11,12 @@
 
 #include <functional>
 
+class ContactLabel;
+class HeaderValueStrip;
 class Prompts;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -24,9 +25,7 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
 class QTableView;
-class QTimeEdit;
 class QTimer;
 class TComComboBox;
 class TComPort;
@@ -129,8 +128,6 @@ private:
     void placeProgressPanel();
     void resizeListColumns();
     void showError(const QString &message);
-    void bindHeaderValues();
-    void showHeaderValues();
     void showLoadedList();
 
     Prompts &m_prompts;
@@ -157,11 +154,7 @@ private:
     QCheckBox *cbOtevri = nullptr;
     QComboBox *cbJazyk = nullptr;
     QGroupBox *GroupBox1 = nullptr;
-    QFrame *Panel1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QDateEdit *DatePicker = nullptr;
-    QTimeEdit *TimePicker = nullptr;
-    QSpinBox *SpinVerze = nullptr;
+    HeaderValueStrip *Panel1 = nullptr;
     QTableView *Seznam = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QAction *Novy = nullptr;
@@ -177,7 +170,7 @@ private:
     QLabel *Procenta = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *btnZrus = nullptr;
-    QLabel *Label2 = nullptr;
+    ContactLabel *Label2 = nullptr;
     QTimer *Timer1 = nullptr;
     TComPort *ComPort1 = nullptr;
     QList<TComComboBox *> m_portBoxes;
