@@ -406,6 +406,14 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
     m_editFrm = editFrm;
     m_frmTisk = frmTisk;
     m_frmSeznam = frmSeznam;
+    connect(editFrm, &TEditFrm::conversionFailed, this,
+            [this, editFrm](const QString &message) { m_prompts.showError(editFrm, message); });
+    m_listCommands = std::make_unique<ListCommands>(
+        m_document, *editFrm, *Seznam,
+        ListCommandLinks{[this](QDialog &dialog) { return m_prompts.runModal(dialog); }, btnPosli, btnPrijmi,
+                         [this] { runCommand([this] { Upravit1Click(); }); },
+                         [this] { runCommand([this] { Pidat1Click(); }); },
+                         [this] { runCommand([this] { Smazat1Click(); }); }});
 }
 
 void TForm1::cbJazykChange()
@@ -691,6 +699,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (widget->window() == this && (widget == focus || (!focus && widget == this))) {
             const auto *key = static_cast<QKeyEvent *>(event);
             FormKeyDown(key->key(), key->modifiers());
+            if (widget == Seznam && SeznamKeyDown(key->key()))
+                return true;
         }
     } else if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
         resizeListColumns();
@@ -699,6 +709,33 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         Label2Click();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- list editing -----------------------------------------------------------
+
+void TForm1::Pidat1Click()
+{
+    m_listCommands->Pidat1Click();
+}
+
+void TForm1::Upravit1Click()
+{
+    m_listCommands->Upravit1Click();
+}
+
+void TForm1::Smazat1Click()
+{
+    m_listCommands->Smazat1Click();
+}
+
+void TForm1::Pesluj1Click()
+{
+    m_listCommands->Pesluj1Click();
+}
+
+bool TForm1::SeznamKeyDown(int key)
+{
+    return m_listCommands->SeznamKeyDown(key);
 }
 
 // ---- commands of the subsystems still to come ------------------------------
@@ -710,10 +747,6 @@ void TForm1::btnZpetClick() {}
 void TForm1::btnZrusClick() {}
 void TForm1::btnTiskClick() {}
 void TForm1::btnSeznamClick() {}
-void TForm1::Pidat1Click() {}
-void TForm1::Upravit1Click() {}
-void TForm1::Smazat1Click() {}
-void TForm1::Pesluj1Click() {}
 void TForm1::cbOnLineClick() {}
 void TForm1::ComPort1RxChar(int) {}
 void TForm1::ComPort1Error(TComErrors) {}

@@ -45,11 +45,6 @@ int HexTextDigits(QByteArrayView hexText)
     return 2 * static_cast<int>(std::clamp<qsizetype>(bytes, 1, MaxValueBytes));
 }
 
-int HexWidthDigits(std::optional<HexFormat> format, QByteArrayView hexText)
-{
-    return format ? HexFormatDigits(*format) : HexTextDigits(hexText);
-}
-
 HexReading ReadHexText(QByteArrayView hexText)
 {
     HexReading reading;

@@ -22,13 +22,11 @@ int HexFormatDigits(HexFormat format);
 // than 9 digits (and for a record header's tail, which is no hex text).
 std::optional<HexFormat> HexFormatOfCell(QByteArrayView hexCell);
 
-// The width in digits used while no format is chosen: the hex text's own
-// digit count rounded up to whole bytes, at least one byte and at most four,
-// so that neither the width rule nor a typed number cuts what the text holds.
+// The width in digits that stands in for a format while none is chosen: the
+// hex text's own digit count rounded up to whole bytes, at least one byte and
+// at most four, so that a number typed for a value of an unusual length is
+// written back in that length as far as a 32-bit number reaches.
 int HexTextDigits(QByteArrayView hexText);
-
-// The width in digits that applies: the chosen format's, else the text's own.
-int HexWidthDigits(std::optional<HexFormat> format, QByteArrayView hexText);
 
 // What the hex text typed so far shows as character or number.
 struct HexReading {

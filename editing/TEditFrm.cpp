@@ -178,6 +178,7 @@ void TEditFrm::FormShow()
     for (QWidget *control : std::initializer_list<QWidget *>{m_cislo, m_hex, m_znak, m_formatBox, m_ok})
         control->setEnabled(true);
     m_editsRecordHeader = !m_cislo->text().isEmpty();
+    m_hexTextDigits = HexTextDigits(text(efHex));
     QLineEdit *focus = m_editsRecordHeader ? m_jmeno : m_znak;
     if (m_editsRecordHeader) {
         m_formatBox->setEnabled(false);
@@ -217,6 +218,7 @@ void TEditFrm::HexZnakChange()
 {
     if (!m_hex->hasFocus())
         return;
+    m_hexTextDigits = HexTextDigits(text(efHex));
     const HexReading reading = ReadHexText(text(efHex));
     m_ok->setEnabled(reading.outcome == HexReading::hrShown);
     if (reading.outcome == HexReading::hrInvalid) {
@@ -230,8 +232,8 @@ void TEditFrm::ZnakChange()
 {
     if (!m_znak->hasFocus())
         return;
-    const QByteArray hex = text(efHex);
-    setText(efHex, CharNumberToHex(text(efZnak), HexWidthDigits(format(), hex)));
+    const std::optional<HexFormat> chosen = format();
+    setText(efHex, CharNumberToHex(text(efZnak), chosen ? HexFormatDigits(*chosen) : m_hexTextDigits));
 }
 
 void TEditFrm::rg_Hex_FormatClick(int index)

@@ -79,4 +79,7 @@ private:
     QButtonGroup *m_formatGroup;
     qsizetype m_nameWidth = 0;
     bool m_editsRecordHeader = false;
+    // The width a typed number is written in while no format is chosen: the
+    // hex text's own, as the dialog opened with it or the operator typed it.
+    int m_hexTextDigits = 2;
 };

@@ -113,14 +113,12 @@ TEST(HexConversions, FormatPresetFollowsTheDigitsOfTheHexCell)
 
 TEST(HexConversions, WithoutAFormatTheWidthIsTheHexTextsOwnInWholeBytes)
 {
-    EXPECT_EQ(HexWidthDigits(hfWord, "$1"), 4);
-    EXPECT_EQ(HexWidthDigits(std::nullopt, "$1"), 2);
-    EXPECT_EQ(HexWidthDigits(std::nullopt, "$"), 2);
-    EXPECT_EQ(HexWidthDigits(std::nullopt, "$123"), 4);
-    EXPECT_EQ(HexWidthDigits(std::nullopt, "$123456"), 6);
-    EXPECT_EQ(HexWidthDigits(std::nullopt, "$0102030405"), 8);
-    // So the number of a five-byte value is written back in four bytes, not cut to none.
-    EXPECT_EQ(CharNumberToHex("258", HexWidthDigits(std::nullopt, "$0102030405")), "$02010000");
+    EXPECT_EQ(HexTextDigits("$1"), 2);
+    EXPECT_EQ(HexTextDigits("$"), 2);
+    EXPECT_EQ(HexTextDigits("4"), 2);
+    EXPECT_EQ(HexTextDigits("$123"), 4);
+    EXPECT_EQ(HexTextDigits("$123456"), 6);
+    EXPECT_EQ(HexTextDigits("$0102030405"), 8);
 }
 
 TEST(HexConversions, ConfirmedHexTextHasItsDollar)
