@@ -11,16 +11,30 @@ namespace
 // The four record-number characters that renumbering writes.
 constexpr qsizetype RecordNumberWidth = 4;
 
-// The list without the entries whose index the predicate names.
-template <typename Dropped> std::vector<Entry> withoutEntries(const std::vector<Entry> &entries, Dropped dropped)
+// Drops the entries at the position in every record, moving the others up in one pass.
+void dropPosition(std::vector<Entry> &entries, int perRecord, int position)
 {
-    std::vector<Entry> kept;
-    kept.reserve(entries.size());
+    size_t kept = 0;
     for (size_t row = 0; row < entries.size(); ++row) {
-        if (!dropped(static_cast<int>(row)))
-            kept.push_back(entries[row]);
+        if (static_cast<int>(row) % perRecord != position)
+            entries[kept++] = std::move(entries[row]);
     }
-    return kept;
+    entries.resize(kept);
+}
+
+// Puts a copy of the entry behind every entry at the position in its record,
+// moving the others down in one pass from the end.
+void insertBehindPosition(std::vector<Entry> &entries, int perRecord, int position, const Entry &added)
+{
+    const auto count = static_cast<int>(entries.size());
+    const int insertions = (count - 1 - position) / perRecord + 1;
+    entries.resize(static_cast<size_t>(count + insertions));
+    auto write = static_cast<size_t>(count + insertions);
+    for (int row = count - 1; row >= 0; --row) {
+        if (row % perRecord == position)
+            entries[--write] = added;
+        entries[--write] = std::move(entries[static_cast<size_t>(row)]);
+    }
 }
 
 } // namespace
@@ -81,15 +95,7 @@ int ListEditing::addField(int selected, const EditedTexts &field)
     // the last record only when that position is there.
     const int after = selected % perRecord;
     const Entry added{"", field.nameOffset, field.hex, field.charNumber};
-    const std::vector<Entry> &entries = model.entries();
-    std::vector<Entry> grown;
-    grown.reserve(entries.size() + entries.size() / static_cast<size_t>(perRecord) + 1);
-    for (size_t row = 0; row < entries.size(); ++row) {
-        grown.push_back(entries[row]);
-        if (static_cast<int>(row) % perRecord == after)
-            grown.push_back(added);
-    }
-    model.assign(std::move(grown));
+    model.changeInPlace([&](std::vector<Entry> &entries) { insertBehindPosition(entries, perRecord, after, added); });
     m_document.listSaved = false;
     return selected + selected / perRecord;
 }
@@ -123,11 +129,14 @@ void ListEditing::deleteAt(int row)
     EntryModel &model = m_document.entries();
     const int perRecord = entriesPerRecord();
     const int position = row % perRecord;
-    if (position == 0)
-        model.assign(
-            withoutEntries(model.entries(), [&](int index) { return index >= row && index < row + perRecord; }));
-    else
-        model.assign(withoutEntries(model.entries(), [&](int index) { return index % perRecord == position; }));
+    model.changeInPlace([&](std::vector<Entry> &entries) {
+        if (position == 0) {
+            const auto first = entries.begin() + row;
+            entries.erase(first, first + std::min<qsizetype>(perRecord, entries.end() - first));
+        } else {
+            dropPosition(entries, perRecord, position);
+        }
+    });
     m_document.listSaved = false;
 }
 
