@@ -1,9 +1,12 @@
 #include "app/TForm1.h"
 
+#include "app/ContactLabel.h"
 #include "app/ControlStateRule.h"
+#include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
 #include "app/Prompts.h"
+#include "app/ShortcutKeyPreview.h"
 #include "document/DeviceFileTitle.h"
 #include "editing/TEditFrm.h"
 #include "editing/TfrmSeznam.h"
@@ -19,14 +22,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMoveEvent>
 #include <QPlainTextEdit>
@@ -37,12 +37,10 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimeEdit>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
-#include <climits>
+#include <tuple>
 
 namespace
 {
@@ -54,13 +52,6 @@ ScreenRect toScreenRect(const QRect &r)
 {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
-
-// The shortcut keys held with Ctrl, and the command each one clicks.
-struct Shortcut {
-    int key;
-    QPushButton *button;
-    void (TForm1::*handler)();
-};
 
 } // namespace
 
@@ -93,13 +84,12 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     fitToCaptions();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    qApp->installEventFilter(this);
+    buildKeyPreview();
     FormCreate();
 }
 
 TForm1::~TForm1()
 {
-    qApp->removeEventFilter(this);
     ComExceptionDisplay::setHandler({});
 }
 
@@ -123,7 +113,6 @@ void TForm1::FormCreate()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_workArea = toScreenRect(screen->availableGeometry());
-    bindHeaderValues();
     UpdateControls(true);
 }
 
@@ -137,8 +126,7 @@ QPushButton *TForm1::addButton(const char *name, const char *caption, const char
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (hint)
         button->setToolTip(QString::fromLatin1(hint));
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this, guarded(handler));
     return button;
 }
 
@@ -228,62 +216,11 @@ QWidget *TForm1::buildPortGroup()
 
 QWidget *TForm1::buildHeaderStrip()
 {
-    Panel1 = new QFrame;
-    Panel1->setObjectName("Panel1");
-    auto *strip = new QHBoxLayout(Panel1);
-    strip->setContentsMargins(0, 2, 0, 0);
-    Label1 = new QLabel(QString::fromUtf8("Založeno:"));
-    Label1->setObjectName("Label1");
-    DatePicker = new QDateEdit;
-    DatePicker->setObjectName("DatePicker");
-    DatePicker->setDisplayFormat("dd.MM.yy");
-    DatePicker->setCalendarPopup(true);
-    TimePicker = new QTimeEdit;
-    TimePicker->setObjectName("TimePicker");
-    TimePicker->setDisplayFormat("HH:mm:ss");
-    auto *versionLabel = new QLabel(QStringLiteral("Ver.:"));
-    versionLabel->setObjectName("Label3");
-    SpinVerze = new QSpinBox;
-    SpinVerze->setObjectName("SpinVerze");
-    SpinVerze->setRange(INT_MIN, INT_MAX);
-    // The version is written into files as plain decimal, whatever the system's number style.
-    SpinVerze->setLocale(QLocale::c());
-    SpinVerze->setValue(0);
-    Label1->setBuddy(DatePicker);
-    versionLabel->setBuddy(SpinVerze);
-    strip->addWidget(Label1);
-    strip->addWidget(DatePicker);
-    strip->addWidget(TimePicker);
-    strip->addSpacing(8);
-    strip->addWidget(versionLabel);
-    strip->addWidget(SpinVerze, 1);
-    return Panel1;
-}
-
-void TForm1::bindHeaderValues()
-{
-    showHeaderValues();
-    connect(&m_document, &Document::headerChanged, this, &TForm1::showHeaderValues);
+    Panel1 = new HeaderValueStrip(m_document);
+    connect(Panel1->versionBox(), &QSpinBox::textChanged, this, guarded(&TForm1::SpinVerzeChange));
     connect(&m_document, &Document::fileNameChanged, this,
             [this] { setWindowTitle(DeviceFileWindowTitle(m_document.fileName())); });
-    const auto takeStamp = [this] { m_document.setCreated(DatePicker->date(), TimePicker->time()); };
-    connect(DatePicker, &QDateEdit::dateChanged, this, takeStamp);
-    connect(TimePicker, &QTimeEdit::timeChanged, this, takeStamp);
-    connect(SpinVerze, &QSpinBox::valueChanged, &m_document, &Document::setVersion);
-    connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
-}
-
-void TForm1::showHeaderValues()
-{
-    // Both pickers show the document before either hands its value back.
-    {
-        const QSignalBlocker blockDate(DatePicker);
-        const QSignalBlocker blockTime(TimePicker);
-        DatePicker->setDate(m_document.createdDate());
-        TimePicker->setTime(m_document.createdTime());
-    }
-    // The version box is not blocked: a version set by a load counts as a change (SpinVerzeChange).
-    SpinVerze->setValue(m_document.version());
+    return Panel1;
 }
 
 void TForm1::buildList()
@@ -305,6 +242,7 @@ void TForm1::buildList()
     Seznam->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Seznam->setContextMenuPolicy(Qt::CustomContextMenu);
     Seznam->viewport()->installEventFilter(this);
+    Seznam->installEventFilter(this);
     connect(Seznam, &QTableView::doubleClicked, this, [this] {
         if (m_doubleClickAttached)
             runCommand([this] { Upravit1Click(); });
@@ -317,8 +255,7 @@ QAction *TForm1::addMenuItem(const char *name, const char *caption, void (TForm1
 {
     QAction *action = PopupMenu1->addAction(QString::fromLatin1(caption));
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this,
-            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, guarded(handler));
     return action;
 }
 
@@ -373,11 +310,9 @@ void TForm1::buildStatusLine()
 {
     auto *system = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
     system->setObjectName("StatusText");
-    Label2 = new QLabel(QString::fromLatin1(ContactAddress));
+    Label2 = new ContactLabel(QString::fromLatin1(ContactAddress));
     Label2->setObjectName("Label2");
-    Label2->setCursor(Qt::PointingHandCursor);
-    Label2->setStyleSheet(QStringLiteral("color: navy"));
-    Label2->installEventFilter(this);
+    connect(Label2, &ContactLabel::clicked, this, [this] { Label2Click(); });
     statusBar()->setMinimumHeight(20);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(system, 1);
@@ -500,9 +435,7 @@ void TForm1::UpdateControls(bool ready)
     btnSeznam->setEnabled(s.goTo);
     btnZpet->setEnabled(s.back);
     Panel_Tlacitka->setEnabled(s.topPanel);
-    SpinVerze->setEnabled(s.headerValues);
-    DatePicker->setEnabled(s.headerValues);
-    TimePicker->setEnabled(s.headerValues);
+    Panel1->setValuesEnabled(s.headerValues);
     cbOtevri->setEnabled(s.openReceived);
 }
 
@@ -529,6 +462,25 @@ void TForm1::runCommand(const std::function<void()> &command)
     } catch (const std::exception &failure) {
         showError(QString::fromUtf8(failure.what()));
     }
+}
+
+std::function<void()> TForm1::guarded(void (TForm1::*handler)())
+{
+    return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
+}
+
+void TForm1::buildKeyPreview()
+{
+    auto *keys = new ShortcutKeyPreview(this);
+    const std::tuple<int, QPushButton *, void (TForm1::*)()> shortcuts[] = {
+        {Qt::Key_N, btnNovy, &TForm1::btnNovyClick},   {Qt::Key_O, btnNacti, &TForm1::btnNactiClick},
+        {Qt::Key_S, btnUloz, &TForm1::btnUlozClick},   {Qt::Key_F, btnHledej, &TForm1::Hledej1Click},
+        {Qt::Key_P, btnTisk, &TForm1::btnTiskClick},   {Qt::Key_D, btnPrijmi, &TForm1::btnPrijmiClick},
+        {Qt::Key_U, btnPosli, &TForm1::btnPosliClick}, {Qt::Key_L, btnSeznam, &TForm1::btnSeznamClick},
+    };
+    for (const auto &[key, button, handler] : shortcuts)
+        keys->addShortcut(key, button, guarded(handler));
+    keys->setEscape(Progress, [this] { btnZrus->click(); });
 }
 
 void TForm1::showError(const QString &message)
@@ -625,34 +577,7 @@ void TForm1::btnKonecClick()
 
 void TForm1::Label2Click()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(ContactAddress)));
-}
-
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    if (key == Qt::Key_Escape) {
-        if (Progress->isHidden())
-            return false;
-        runCommand([this] { btnZrusClick(); });
-        return true;
-    }
-    if (!(modifiers & Qt::ControlModifier))
-        return false;
-    const Shortcut shortcuts[] = {
-        {Qt::Key_N, btnNovy, &TForm1::btnNovyClick},   {Qt::Key_O, btnNacti, &TForm1::btnNactiClick},
-        {Qt::Key_S, btnUloz, &TForm1::btnUlozClick},   {Qt::Key_F, btnHledej, &TForm1::Hledej1Click},
-        {Qt::Key_P, btnTisk, &TForm1::btnTiskClick},   {Qt::Key_D, btnPrijmi, &TForm1::btnPrijmiClick},
-        {Qt::Key_U, btnPosli, &TForm1::btnPosliClick}, {Qt::Key_L, btnSeznam, &TForm1::btnSeznamClick},
-    };
-    for (const Shortcut &shortcut : shortcuts) {
-        // Only the button's own state counts, not the top panel's: during a
-        // transfer New still answers Ctrl+N when its own rule allows it.
-        if (shortcut.key != key || shortcut.button->testAttribute(Qt::WA_ForceDisabled))
-            continue;
-        runCommand([this, &shortcut] { (this->*shortcut.handler)(); });
-        return true;
-    }
-    return false;
+    Label2->openMail();
 }
 
 // ---- window events --------------------------------------------------------
@@ -691,22 +616,11 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(watched);
-        // A key travels from the focused control up to its parents; the
-        // window looks at it once, at its first stop.
-        const QWidget *focus = QApplication::focusWidget();
-        if (widget->window() == this && (widget == focus || (!focus && widget == this))) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            FormKeyDown(key->key(), key->modifiers());
-            if (widget == Seznam && SeznamKeyDown(key->key()))
-                return true;
-        }
-    } else if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
+    if (watched == Seznam && event->type() == QEvent::KeyPress)
+        return SeznamKeyDown(static_cast<QKeyEvent *>(event)->key());
+    if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
         resizeListColumns();
         placeProgressPanel();
-    } else if (watched == Label2 && event->type() == QEvent::MouseButtonRelease) {
-        Label2Click();
     }
     return QMainWindow::eventFilter(watched, event);
 }

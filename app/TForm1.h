@@ -13,11 +13,12 @@
 #include <functional>
 #include <memory>
 
+class ContactLabel;
+class HeaderValueStrip;
 class Prompts;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -26,9 +27,7 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
 class QTableView;
-class QTimeEdit;
 class QTimer;
 class TComComboBox;
 class TComPort;
@@ -88,7 +87,7 @@ public:
     void Upravit1Click();
     void Smazat1Click();
     void Pesluj1Click();
-    // Enter, Insert and Delete on the list; true when the key ran a command.
+    // Enter, Insert and Delete on the list; true when the key is taken for its command.
     bool SeznamKeyDown(int key);
     void cbOnLineClick();
     void cbJazykChange();
@@ -100,9 +99,6 @@ public:
     void ComPort1AfterClose();
     void ComPort1RxChar(int count);
     void ComPort1Error(TComErrors errors);
-    // Keyboard shortcuts of the window, seen before the focused control; true
-    // when a shortcut ran. The key goes on to the focused control either way.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -128,12 +124,14 @@ private:
     void fillLanguageBox(const QList<QByteArray> &languages, int active);
     // Runs a command; a failure it raises is shown in an error box and the program goes on.
     void runCommand(const std::function<void()> &command);
+    // The handler as a command run through runCommand.
+    std::function<void()> guarded(void (TForm1::*handler)());
+    // The shortcut keys (see ShortcutKeyPreview), seen before the focused control.
+    void buildKeyPreview();
     void fitToCaptions();
     void placeProgressPanel();
     void resizeListColumns();
     void showError(const QString &message);
-    void bindHeaderValues();
-    void showHeaderValues();
     void showLoadedList();
 
     Prompts &m_prompts;
@@ -161,11 +159,7 @@ private:
     QCheckBox *cbOtevri = nullptr;
     QComboBox *cbJazyk = nullptr;
     QGroupBox *GroupBox1 = nullptr;
-    QFrame *Panel1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QDateEdit *DatePicker = nullptr;
-    QTimeEdit *TimePicker = nullptr;
-    QSpinBox *SpinVerze = nullptr;
+    HeaderValueStrip *Panel1 = nullptr;
     QTableView *Seznam = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QAction *Novy = nullptr;
@@ -181,7 +175,7 @@ private:
     QLabel *Procenta = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *btnZrus = nullptr;
-    QLabel *Label2 = nullptr;
+    ContactLabel *Label2 = nullptr;
     QTimer *Timer1 = nullptr;
     TComPort *ComPort1 = nullptr;
     QList<TComComboBox *> m_portBoxes;

@@ -112,22 +112,28 @@ void ListCommands::Pesluj1Click()
         selectInPlace(row);
 }
 
-bool ListCommands::SeznamKeyDown(int key)
+const std::function<void()> *ListCommands::keyCommand(int key) const
 {
-    if (selectedRow() < 0)
-        return false;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_links.editCommand();
-        return true;
+        return &m_links.editCommand;
     case Qt::Key_Insert:
-        m_links.addCommand();
-        return true;
+        return &m_links.addCommand;
     case Qt::Key_Delete:
-        m_links.deleteCommand();
-        return true;
+        return &m_links.deleteCommand;
     default:
-        return false;
+        return nullptr;
     }
+}
+
+bool ListCommands::SeznamKeyDown(int key)
+{
+    const std::function<void()> *command = keyCommand(key);
+    if (!command || selectedRow() < 0)
+        return false;
+    // The key is taken here and its command runs once the key has been
+    // delivered: a modal dialog must not run inside key dispatch.
+    QMetaObject::invokeMethod(&m_list, *command, Qt::QueuedConnection);
+    return true;
 }

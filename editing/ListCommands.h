@@ -40,11 +40,12 @@ public:
     // Renumber the records.
     void Pesluj1Click();
     // Enter edits, Insert adds, Delete deletes while an entry is selected;
-    // true when the key ran a command.
+    // true when the key is taken for its command, which is queued.
     bool SeznamKeyDown(int key);
 
 private:
     int selectedRow() const;
+    const std::function<void()> *keyCommand(int key) const;
     bool showDialog();
     EditedTexts dialogTexts() const;
     void addRecord();
