@@ -3,6 +3,7 @@
 #include "app/WindowMoveRule.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
+#include "editing/ListCommands.h"
 #include "i18n/KeptTexts.h"
 #include "i18n/ProfileFile.h"
 #include "link/ComTypes.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class ContactLabel;
 class HeaderValueStrip;
@@ -85,6 +87,8 @@ public:
     void Upravit1Click();
     void Smazat1Click();
     void Pesluj1Click();
+    // Enter, Insert and Delete on the list; true when the key is taken for its command.
+    bool SeznamKeyDown(int key);
     void cbOnLineClick();
     void cbJazykChange();
     void SpinVerzeChange();
@@ -138,6 +142,7 @@ private:
     TEditFrm *m_editFrm = nullptr;
     TFrmTisk *m_frmTisk = nullptr;
     TfrmSeznam *m_frmSeznam = nullptr;
+    std::unique_ptr<ListCommands> m_listCommands;
 
     QFrame *Panel_Tlacitka = nullptr;
     QPushButton *btnNacti = nullptr;
