@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // Every modal question the main window asks goes through this interface, so
@@ -23,4 +24,6 @@ public:
     virtual void showInformation(QWidget *parent, const QString &title, const QString &message) = 0;
     // An error box that stays on top of other windows, with its own title.
     virtual void showLineError(QWidget *parent, const QString &title, const QString &message) = 0;
+    // Shows one of the program's own dialogs modally; true when the operator confirmed it.
+    virtual bool runModal(QDialog &dialog) = 0;
 };

@@ -56,3 +56,8 @@ void QtPrompts::showLineError(QWidget *parent, const QString &title, const QStri
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
+
+bool QtPrompts::runModal(QDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}

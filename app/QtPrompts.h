@@ -14,4 +14,5 @@ public:
     void showError(QWidget *parent, const QString &message) override;
     void showInformation(QWidget *parent, const QString &title, const QString &message) override;
     void showLineError(QWidget *parent, const QString &title, const QString &message) override;
+    bool runModal(QDialog &dialog) override;
 };

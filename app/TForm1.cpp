@@ -244,6 +244,7 @@ void TForm1::buildList()
     Seznam->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Seznam->setContextMenuPolicy(Qt::CustomContextMenu);
     Seznam->viewport()->installEventFilter(this);
+    Seznam->installEventFilter(this);
     connect(Seznam, &QTableView::doubleClicked, this, [this] {
         if (m_doubleClickAttached)
             runCommand([this] { Upravit1Click(); });
@@ -343,6 +344,14 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
     m_frmTisk = frmTisk;
     m_frmSeznam = frmSeznam;
     m_frmSeznam->SetEntryList(*Seznam, m_document.entries(), Texts);
+    connect(editFrm, &TEditFrm::conversionFailed, this,
+            [this, editFrm](const QString &message) { m_prompts.showError(editFrm, message); });
+    m_listCommands = std::make_unique<ListCommands>(
+        m_document, *editFrm, *Seznam,
+        ListCommandLinks{[this](QDialog &dialog) { return m_prompts.runModal(dialog); }, btnPosli, btnPrijmi,
+                         [this] { runCommand([this] { Upravit1Click(); }); },
+                         [this] { runCommand([this] { Pidat1Click(); }); },
+                         [this] { runCommand([this] { Smazat1Click(); }); }});
 }
 
 void TForm1::cbJazykChange()
@@ -610,6 +619,8 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Seznam && event->type() == QEvent::KeyPress)
+        return SeznamKeyDown(static_cast<QKeyEvent *>(event)->key());
     if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
         resizeListColumns();
         placeProgressPanel();
@@ -627,17 +638,44 @@ void TForm1::btnSeznamClick()
     m_frmSeznam->btnSeznamClick();
 }
 
+void TForm1::btnTiskClick()
+{
+    m_frmTisk->ShowListing(m_document.entries());
+}
+
+// ---- list editing -----------------------------------------------------------
+
+void TForm1::Pidat1Click()
+{
+    m_listCommands->Pidat1Click();
+}
+
+void TForm1::Upravit1Click()
+{
+    m_listCommands->Upravit1Click();
+}
+
+void TForm1::Smazat1Click()
+{
+    m_listCommands->Smazat1Click();
+}
+
+void TForm1::Pesluj1Click()
+{
+    m_listCommands->Pesluj1Click();
+}
+
+bool TForm1::SeznamKeyDown(int key)
+{
+    return m_listCommands->SeznamKeyDown(key);
+}
+
 // ---- commands of the subsystems still to come ------------------------------
 
 void TForm1::btnPosliClick() {}
 void TForm1::btnPrijmiClick() {}
 void TForm1::btnZpetClick() {}
 void TForm1::btnZrusClick() {}
-void TForm1::btnTiskClick() {}
-void TForm1::Pidat1Click() {}
-void TForm1::Upravit1Click() {}
-void TForm1::Smazat1Click() {}
-void TForm1::Pesluj1Click() {}
 void TForm1::cbOnLineClick() {}
 void TForm1::ComPort1RxChar(int) {}
 void TForm1::ComPort1Error(TComErrors) {}

@@ -3,6 +3,7 @@
 #include "app/WindowMoveRule.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
+#include "editing/ListCommands.h"
 #include "i18n/KeptTexts.h"
 #include "i18n/ProfileFile.h"
 #include "link/ComTypes.h"
@@ -10,6 +11,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class ContactLabel;
 class FindCommand;
@@ -86,6 +88,8 @@ public:
     void Upravit1Click();
     void Smazat1Click();
     void Pesluj1Click();
+    // Enter, Insert and Delete on the list; true when the key is taken for its command.
+    bool SeznamKeyDown(int key);
     void cbOnLineClick();
     void cbJazykChange();
     void SpinVerzeChange();
@@ -140,6 +144,7 @@ private:
     TFrmTisk *m_frmTisk = nullptr;
     TfrmSeznam *m_frmSeznam = nullptr;
     FindCommand *m_find = nullptr;
+    std::unique_ptr<ListCommands> m_listCommands;
 
     QFrame *Panel_Tlacitka = nullptr;
     QPushButton *btnNacti = nullptr;

@@ -35,6 +35,7 @@ public:
     void showError(QWidget *, const QString &) override {}
     void showInformation(QWidget *, const QString &, const QString &) override { ++informations; }
     void showLineError(QWidget *, const QString &, const QString &) override {}
+    bool runModal(QDialog &) override { return false; }
 };
 
 template <typename Run> double medianMs(Run run)

@@ -64,6 +64,12 @@ void EntryModel::assign(std::vector<Entry> entries)
     m_entries = std::move(entries);
 }
 
+void EntryModel::changeInPlace(const std::function<void(std::vector<Entry> &)> &change)
+{
+    EntryBatch batch(*this);
+    change(m_entries);
+}
+
 void EntryModel::setColumnTitle(int column, QByteArrayView title)
 {
     m_titles.at(static_cast<size_t>(column)) = title.toByteArray();

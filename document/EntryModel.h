@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 // The entry list: the one document of the program, shown by the list view in
@@ -33,6 +34,9 @@ public:
     void replace(int row, Entry entry);
     void setCell(int row, int cell, QByteArrayView text);
     void assign(std::vector<Entry> entries);
+    // Changes the entries in place as one batch, for a change of the whole
+    // list in one pass without a copy of it.
+    void changeInPlace(const std::function<void(std::vector<Entry> &)> &change);
 
     // Column titles are language texts (bytes); "#" and "Hex" are fixed.
     void setColumnTitle(int column, QByteArrayView title);

@@ -1,5 +1,8 @@
 #include "editing/TEditFrm.h"
 
+#include "i18n/CodePage.h"
+
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,6 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QValidator>
+
+#include <array>
 
 namespace
 {
@@ -22,6 +28,20 @@ constexpr int CisloDigits = 6;
 constexpr int JmenoDigits = 24;
 constexpr int HexDigits = 11;
 constexpr int ZnakDigits = 13;
+// The name limit when the list has no name width to give.
+constexpr int DefaultNameLimit = 30;
+
+// Turns typed letters into capitals, as the hex field takes upper case only.
+class UpperCaseValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
 
 // A line edit with its caption above it, like the labelled edits of the
 // device tools: the label is named after the edit and points to it, so its
@@ -75,8 +95,14 @@ TEditFrm::TEditFrm(QWidget *parent)
     m_ok->setDefault(true);
     m_cancel = new QPushButton(QStringLiteral("Zrušit"), this);
     m_cancel->setObjectName(QStringLiteral("Zrusit"));
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ok, &QPushButton::clicked, this, &TEditFrm::btn_OKClick);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_hex->setValidator(new UpperCaseValidator(m_hex));
+    // Only the operator's typing converts: text set by the program emits no textEdited.
+    connect(m_cislo, &QLineEdit::textEdited, this, &TEditFrm::CisloChange);
+    connect(m_hex, &QLineEdit::textEdited, this, &TEditFrm::HexZnakChange);
+    connect(m_znak, &QLineEdit::textEdited, this, &TEditFrm::ZnakChange);
+    connect(m_formatGroup, &QButtonGroup::idClicked, this, &TEditFrm::rg_Hex_FormatClick);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_formatBox);
@@ -104,4 +130,120 @@ void TEditFrm::createFormatGroup()
         m_formatGroup->addButton(choice, index);
         columns->addWidget(choice);
     }
+}
+
+QLineEdit *TEditFrm::edit(EditField field) const
+{
+    const std::array<QLineEdit *, 4> fields = {m_cislo, m_jmeno, m_hex, m_znak};
+    return fields.at(field);
+}
+
+QByteArray TEditFrm::text(EditField field) const
+{
+    return CodePage::fromUnicode(edit(field)->text());
+}
+
+void TEditFrm::setText(EditField field, QByteArrayView text)
+{
+    edit(field)->setText(CodePage::toUnicode(text));
+}
+
+std::optional<HexFormat> TEditFrm::format() const
+{
+    const int index = m_formatGroup->checkedId();
+    return index < 0 ? std::nullopt : std::optional(static_cast<HexFormat>(index));
+}
+
+void TEditFrm::setFormat(std::optional<HexFormat> format)
+{
+    if (format) {
+        m_formatGroup->button(*format)->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one choice checked; it lets go only while not exclusive.
+    m_formatGroup->setExclusive(false);
+    if (QAbstractButton *checked = m_formatGroup->checkedButton())
+        checked->setChecked(false);
+    m_formatGroup->setExclusive(true);
+}
+
+void TEditFrm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TEditFrm::FormShow()
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{m_cislo, m_hex, m_znak, m_formatBox, m_ok})
+        control->setEnabled(true);
+    m_editsRecordHeader = !m_cislo->text().isEmpty();
+    m_hexTextDigits = HexTextDigits(text(efHex));
+    QLineEdit *focus = m_editsRecordHeader ? m_jmeno : m_znak;
+    if (m_editsRecordHeader) {
+        m_formatBox->setEnabled(false);
+        m_hex->setEnabled(false);
+        m_znak->setEnabled(false);
+    } else {
+        m_cislo->setEnabled(false);
+    }
+    focus->setFocus(Qt::OtherFocusReason);
+    focus->selectAll();
+    // A text already longer than the limit is kept whole rather than cut
+    // behind the operator's back; it can only be shortened.
+    const qsizetype limit = m_nameWidth > 0 ? m_nameWidth : DefaultNameLimit;
+    m_jmeno->setMaxLength(static_cast<int>(std::max<qsizetype>(limit, m_jmeno->text().size())));
+    centreOnMainWindow();
+}
+
+void TEditFrm::centreOnMainWindow()
+{
+    const QWidget *main = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!main)
+        return;
+    const QRect mainFrame = main->frameGeometry();
+    const QSize size = frameGeometry().size();
+    move(mainFrame.left() + mainFrame.width() / 2 - size.width() / 2,
+         mainFrame.top() + mainFrame.height() / 2 - size.height() / 2);
+}
+
+void TEditFrm::CisloChange()
+{
+    // A record header keeps its Number: emptied, it would turn into a field entry.
+    if (m_editsRecordHeader)
+        m_ok->setEnabled(!m_cislo->text().isEmpty());
+}
+
+void TEditFrm::HexZnakChange()
+{
+    if (!m_hex->hasFocus())
+        return;
+    m_hexTextDigits = HexTextDigits(text(efHex));
+    const HexReading reading = ReadHexText(text(efHex));
+    m_ok->setEnabled(reading.outcome == HexReading::hrShown);
+    if (reading.outcome == HexReading::hrInvalid) {
+        emit conversionFailed(reading.error);
+        return;
+    }
+    setText(efZnak, reading.charNumber);
+}
+
+void TEditFrm::ZnakChange()
+{
+    if (!m_znak->hasFocus())
+        return;
+    const std::optional<HexFormat> chosen = format();
+    setText(efHex, CharNumberToHex(text(efZnak), chosen ? HexFormatDigits(*chosen) : m_hexTextDigits));
+}
+
+void TEditFrm::rg_Hex_FormatClick(int index)
+{
+    setText(efHex, ApplyHexWidth(text(efHex), HexFormatDigits(static_cast<HexFormat>(index))));
+}
+
+void TEditFrm::btn_OKClick()
+{
+    if (m_hex->isEnabled())
+        setText(efHex, ConfirmedHex(text(efHex)));
+    accept();
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "editing/HexConversions.h"
+
+#include <QByteArray>
 #include <QDialog>
+
+#include <optional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -8,15 +13,33 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+// The fields of the edit-item dialog, in tab order.
+enum EditField { efCislo, efJmeno, efHex, efZnak };
+
 // The edit-item dialog: one entry's Number, name or offset, hex text and
 // character or number, with the width of the value. Object name "EditFrm";
 // the labels of Cislo, Jmeno and Znak, the cancel button and the format group
 // take language texts 42 to 46.
+//
+// One instance serves the whole run: fields, format choice and the OK state
+// carry over from one use to the next except where an opening resets them. A
+// record header is edited when Cislo holds text at the opening, a field entry
+// otherwise. While a field entry is edited the hex text and the character or
+// number follow each other as the operator types in either of them.
 class TEditFrm : public QDialog
 {
     Q_OBJECT
 public:
     explicit TEditFrm(QWidget *parent = nullptr);
+
+    // The fields' texts as 8-bit cell texts.
+    QByteArray text(EditField field) const;
+    void setText(EditField field, QByteArrayView text);
+    // The chosen width of the value; none when no choice is checked.
+    std::optional<HexFormat> format() const;
+    void setFormat(std::optional<HexFormat> format);
+    // The list's name width, which limits Jmeno at the next opening (30 characters when 0).
+    void setNameWidth(qsizetype width) { m_nameWidth = width; }
 
     QLineEdit *cislo() const { return m_cislo; }
     QLineEdit *jmeno() const { return m_jmeno; }
@@ -28,8 +51,23 @@ public:
     // Ids 0, 1 and 2 are Byte, Word and DWord; no checked button means no format.
     QButtonGroup *formatGroup() const { return m_formatGroup; }
 
+signals:
+    // A hex text the operator typed does not read; the message is for an error box.
+    void conversionFailed(const QString &message);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void createFormatGroup();
+    QLineEdit *edit(EditField field) const;
+    void FormShow();
+    void CisloChange();
+    void HexZnakChange();
+    void ZnakChange();
+    void rg_Hex_FormatClick(int index);
+    void btn_OKClick();
+    void centreOnMainWindow();
 
     QLineEdit *m_cislo;
     QLineEdit *m_jmeno;
@@ -39,4 +77,9 @@ private:
     QPushButton *m_cancel;
     QGroupBox *m_formatBox;
     QButtonGroup *m_formatGroup;
+    qsizetype m_nameWidth = 0;
+    bool m_editsRecordHeader = false;
+    // The width a typed number is written in while no format is chosen: the
+    // hex text's own, as the dialog opened with it or the operator typed it.
+    int m_hexTextDigits = 2;
 };

@@ -1,18 +1,40 @@
 #include "print/TFrmTisk.h"
 
+#include "document/EntryModel.h"
+#include "i18n/CodePage.h"
+#include "print/PageFont.h"
+#include "print/PrintWindowTitles.h"
+#include "print/QtPrintPrompts.h"
+#include "print/TPrintPreview.h"
+#include "print/TThumbnailPreview.h"
+
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
 
 constexpr QSize PageButtonSize(30, 20);
 constexpr QSize ZoomButtonSize(30, 23);
+// Where the window opens, from the main window's corner.
+constexpr QPoint OffsetFromMainWindow(-80, 20);
+
+// A rectangle whose right and bottom edges are the ones it was built with.
+QRectF edges(const QRect &rect)
+{
+    return {QPointF(rect.topLeft()), QPointF(rect.bottomRight())};
+}
 
 // A magnifying glass with "+" or "-" in its lens, for when the desktop theme
 // has no zoom icons.
@@ -42,7 +64,9 @@ void reserveWidth(QLabel *label, const QString &widest)
 
 } // namespace
 
-TFrmTisk::TFrmTisk(QWidget *parent) : QDialog(parent)
+TFrmTisk::TFrmTisk(QWidget *parent)
+    : QDialog(parent), m_ownPrompts(std::make_unique<QtPrintPrompts>()), m_prompts(m_ownPrompts.get()),
+      m_applicationTitle(PrintWindowTitles::ApplicationTitle(QCoreApplication::applicationFilePath()))
 {
     setObjectName(QStringLiteral("FrmTisk"));
     setWindowTitle(QStringLiteral("Tisk"));
@@ -74,13 +98,250 @@ TFrmTisk::TFrmTisk(QWidget *parent) : QDialog(parent)
     m_print->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     m_zavrit = addButton("ZavritBtn", QStringLiteral("Zavřít"));
     m_zavrit->setDefault(true);
-    connect(m_zavrit, &QPushButton::clicked, this, &QWidget::close);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     outer->addWidget(m_panel);
-    outer->addStretch();
+    buildPreview();
+    auto *pages = new QHBoxLayout;
+    pages->setSpacing(0);
+    pages->addWidget(ThumbnailPreview1);
+    pages->addWidget(PrintPreview, 1);
+    outer->addLayout(pages, 1);
+    wireButtons();
+    wirePreview();
+}
+
+TFrmTisk::~TFrmTisk() = default;
+
+void TFrmTisk::buildPreview()
+{
+    PrintPreview = new TPrintPreview(this);
+    PrintPreview->setObjectName(QStringLiteral("PrintPreview"));
+    PrintPreview->setFont(QFont(QStringLiteral("Arial")));
+    ThumbnailPreview1 = new TThumbnailPreview(this);
+    ThumbnailPreview1->setObjectName(QStringLiteral("ThumbnailPreview1"));
+    ThumbnailPreview1->setFixedWidth(ThumbnailWidth);
+    ThumbnailPreview1->SetPrintPreview(PrintPreview);
+}
+
+void TFrmTisk::wireButtons()
+{
+    const std::pair<QPushButton *, void (TFrmTisk::*)()> handlers[] = {
+        {m_prevPage, &TFrmTisk::PrevPageBtnClick}, {m_nextPage, &TFrmTisk::NextPageBtnClick},
+        {m_zoomIn, &TFrmTisk::ZoomInBtnClick},     {m_zoomOut, &TFrmTisk::ZoomOutBtnClick},
+        {m_allPage, &TFrmTisk::AllPageBtnClick},   {m_print, &TFrmTisk::PrintBtnClick},
+        {m_zavrit, &TFrmTisk::ZavritBtnClick},
+    };
+    for (const auto &[button, handler] : handlers)
+        connect(button, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+}
+
+void TFrmTisk::wirePreview()
+{
+    connect(PrintPreview, &TPrintPreview::OnBeginDoc, this, &TFrmTisk::PrintPreviewBeginDoc);
+    connect(PrintPreview, &TPrintPreview::OnNewPage, this, &TFrmTisk::PrintPreviewNewPage);
+    connect(PrintPreview, &TPrintPreview::OnEndDoc, this, &TFrmTisk::PrintPreviewEndDoc);
+    connect(PrintPreview, &TPrintPreview::OnPrintProgress, this,
+            [this](int page, int percent, bool &) { PrintPreviewPrintProgress(page, percent); });
+    connect(PrintPreview, &TPrintPreview::OnCanResize, this, &TFrmTisk::PrintPreviewCanResize);
+    // A fitted zoom follows the preview's size; the label follows the zoom.
+    connect(PrintPreview, &TPrintPreview::OnZoomChange, this, &TFrmTisk::showZoomLabel);
+}
+
+void TFrmTisk::SetPrompts(PrintPrompts *prompts)
+{
+    m_prompts = prompts;
+}
+
+void TFrmTisk::run(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &failure) {
+        m_prompts->showError(this, QString::fromUtf8(failure.what()));
+    }
+}
+
+void TFrmTisk::ShowListing(const EntryModel &entries)
+{
+    m_entries = &entries;
+    exec();
+    m_entries = nullptr;
+}
+
+// ---- opening and building --------------------------------------------------------
+
+void TFrmTisk::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // A window brought back from the task bar is not opened again.
+    if (event->spontaneous())
+        return;
+    FormShow();
+    // The pages are built once the window is on screen, so its title can
+    // tell the operator what is going on meanwhile.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            run([this] { FormActivate(); });
+    });
+}
+
+void TFrmTisk::FormShow()
+{
+    if (const QWidget *parent = parentWidget())
+        move(parent->window()->frameGeometry().topLeft() + OffsetFromMainWindow);
+}
+
+void TFrmTisk::FormActivate()
+{
+    m_metrics = ComputeListingMetrics(QSize(PrintPreview->PaperWidth(), PrintPreview->PaperHeight()),
+                                      PrintPreview->Units(), PrintPreview->logicalDpiX(), PrintPreview->logicalDpiY());
+    PrintPreview->SetZoomState(zsZoomToFit);
+    PrintPreview->Clear();
+    BuildPages();
+    AllPageBtnClick();
+    // The page keys and the wheel work at once; Enter still closes the window.
+    PrintPreview->setFocus();
+}
+
+void TFrmTisk::BuildPages()
+{
+    PrintPreview->BeginDoc();
+    const int count = m_entries ? m_entries->count() : 0;
+    for (int index = 0; index < count; ++index) {
+        if (index > 0 && index % ListingMetrics::EntriesPerPage == 0)
+            PrintPreview->NewPage();
+        printEntry(m_entries->at(index), PlaceListingEntry(m_metrics, index));
+    }
+    PrintPreview->EndDoc();
+}
+
+void TFrmTisk::printEntry(const Entry &entry, const ListingPlace &place)
+{
+    QPainter &canvas = *PrintPreview->Canvas();
+    const qreal baseline = place.y + m_ascent;
+    for (int cell = 0; cell < int(place.x.size()); ++cell) {
+        const QByteArrayView text = entry.cellView(cell);
+        if (!text.isEmpty())
+            canvas.drawText(
+                QPointF(place.x[size_t(cell)], baseline),
+                CodePage::toUnicode(text.first(std::min<qsizetype>(text.size(), ListingMetrics::MaxTextLength))));
+    }
+}
+
+// ---- the preview's events ---------------------------------------------------------
+
+void TFrmTisk::setNavigationEnabled(bool enabled)
+{
+    for (QPushButton *button : {m_print, m_zoomIn, m_zoomOut, m_prevPage, m_nextPage, m_allPage})
+        button->setEnabled(enabled);
+}
+
+void TFrmTisk::PrintPreviewBeginDoc()
+{
+    setWindowTitle(PrintWindowTitles::Building(m_applicationTitle));
+    setNavigationEnabled(false);
+}
+
+void TFrmTisk::PrintPreviewNewPage()
+{
+    QPainter &canvas = *PrintPreview->Canvas();
+    canvas.setPen(QPen(Qt::black, 0));
+    canvas.setBrush(Qt::NoBrush);
+    const ListingFrame frame = ListingPageFrame(m_metrics);
+    canvas.drawRect(edges(frame.left));
+    canvas.drawRect(edges(frame.right));
+    canvas.setFont(PageFont::WithCellHeight(canvas.font(), m_metrics.fontCellHeight));
+    canvas.setBackgroundMode(Qt::TransparentMode);
+    m_ascent = canvas.fontMetrics().ascent();
+}
+
+void TFrmTisk::PrintPreviewEndDoc()
+{
+    setWindowTitle(PrintWindowTitles::Finished(m_applicationTitle));
+    showPageLabel();
+    setNavigationEnabled(true);
+}
+
+void TFrmTisk::PrintPreviewPrintProgress(int page, int percent)
+{
+    setWindowTitle(PrintWindowTitles::Printing(m_applicationTitle, page, PrintPreview->TotalPages(), percent));
+}
+
+void TFrmTisk::PrintPreviewCanResize()
+{
+    showZoomLabel();
+}
+
+void TFrmTisk::showPageLabel()
+{
+    m_pageLabel->setText(PrintWindowTitles::PageLabel(PrintPreview->CurrentPage(), PrintPreview->TotalPages()));
+}
+
+void TFrmTisk::showZoomLabel()
+{
+    m_zoomLabel->setText(PrintWindowTitles::ZoomLabel(PrintPreview->Zoom()));
+}
+
+// ---- buttons ----------------------------------------------------------------------
+
+void TFrmTisk::ZoomInBtnClick()
+{
+    PrintPreview->SetZoom(PrintPreview->Zoom() * 2);
+    showZoomLabel();
+}
+
+void TFrmTisk::ZoomOutBtnClick()
+{
+    PrintPreview->SetZoom(PrintPreview->Zoom() / 2);
+    showZoomLabel();
+}
+
+void TFrmTisk::AllPageBtnClick()
+{
+    PrintPreview->SetZoomState(zsZoomToFit);
+    showZoomLabel();
+}
+
+void TFrmTisk::PrevPageBtnClick()
+{
+    if (PrintPreview->CurrentPage() > 1) {
+        PrintPreview->SetCurrentPage(PrintPreview->CurrentPage() - 1);
+        showPageLabel();
+    }
+}
+
+void TFrmTisk::NextPageBtnClick()
+{
+    if (PrintPreview->CurrentPage() < PrintPreview->TotalPages()) {
+        PrintPreview->SetCurrentPage(PrintPreview->CurrentPage() + 1);
+        showPageLabel();
+    }
+}
+
+void TFrmTisk::PrintBtnClick()
+{
+    PrintPreview->PushPrinterSettings();
+    if (PrintPreview->State() != TPrintPreview::psReady)
+        return;
+    QPrinter &printer = PrintPreview->Printer();
+    if (!m_prompts->choosePrinter(this, printer, PrintPreview->TotalPages()))
+        return;
+    PrintPreview->PullPrinterSettings();
+    PrintPreview->viewport()->update();
+    if (printer.printRange() == QPrinter::PageRange)
+        PrintPreview->PrintPages(printer.fromPage(), printer.toPage());
+    else
+        PrintPreview->Print();
+    close();
+}
+
+void TFrmTisk::ZavritBtnClick()
+{
+    PrintPreview->Clear();
+    close();
 }
 
 QLabel *TFrmTisk::addLabel(const char *name, const QString &text)

@@ -1,14 +1,26 @@
 #pragma once
 
+#include "print/ListingLayout.h"
+
 #include <QDialog>
 
+#include <functional>
+#include <memory>
+
+class Entry;
+class EntryModel;
+class PrintPrompts;
 class QLabel;
 class QPushButton;
 class QWidget;
+class TPrintPreview;
+class TThumbnailPreview;
 
-// The print window: a top panel of page and zoom controls over the page
-// preview. Object name "FrmTisk"; Label1, Label3, AllPageBtn, PrintBtn and
-// ZavritBtn take language texts 41, 40, 22, 21 and 23.
+// The print window: the entry list laid out as two framed columns of 110
+// entries on A4 pages, recorded into the page preview each time the window
+// opens, with a strip of page thumbnails, page and zoom controls and Print.
+// Object name "FrmTisk"; Label1, Label3, AllPageBtn, PrintBtn and ZavritBtn
+// take language texts 41, 40, 22, 21 and 23.
 class TFrmTisk : public QDialog
 {
     Q_OBJECT
@@ -16,8 +28,39 @@ public:
     static constexpr int DesignWidth = 595;
     static constexpr int DesignHeight = 704;
     static constexpr int PanelHeight = 38;
+    static constexpr int ThumbnailWidth = 121;
 
     explicit TFrmTisk(QWidget *parent = nullptr);
+    ~TFrmTisk() override;
+
+    // Opens the window modally on the entries; it lays them out anew on opening.
+    void ShowListing(const EntryModel &entries);
+    // The entries the next opening lays out; shown with show() instead of
+    // ShowListing, the window is not modal.
+    void SetEntries(const EntryModel *entries) { m_entries = entries; }
+    // Replaces the print dialog and the error box (not owned).
+    void SetPrompts(PrintPrompts *prompts);
+
+    TPrintPreview *printPreview() const { return PrintPreview; }
+    TThumbnailPreview *thumbnails() const { return ThumbnailPreview1; }
+    const ListingMetrics &layoutValues() const { return m_metrics; }
+
+    // Handlers of the window.
+    void FormShow();
+    void FormActivate();
+    void BuildPages();
+    void PrintPreviewBeginDoc();
+    void PrintPreviewNewPage();
+    void PrintPreviewEndDoc();
+    void PrintPreviewPrintProgress(int page, int percent);
+    void PrintPreviewCanResize();
+    void ZoomInBtnClick();
+    void ZoomOutBtnClick();
+    void AllPageBtnClick();
+    void PrevPageBtnClick();
+    void NextPageBtnClick();
+    void PrintBtnClick();
+    void ZavritBtnClick();
 
     QWidget *topPanel() const { return m_panel; }
     QLabel *pageLabel() const { return m_pageLabel; }
@@ -30,7 +73,19 @@ public:
     QPushButton *printButton() const { return m_print; }
     QPushButton *closeButton() const { return m_zavrit; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void buildPreview();
+    void wireButtons();
+    void wirePreview();
+    // Runs a handler; a failure it raises is shown in an error box.
+    void run(const std::function<void()> &handler);
+    void printEntry(const Entry &entry, const ListingPlace &place);
+    void setNavigationEnabled(bool enabled);
+    void showPageLabel();
+    void showZoomLabel();
     QLabel *addLabel(const char *name, const QString &text);
     QPushButton *addButton(const char *name, const QString &text);
     QPushButton *addZoomButton(const char *name, bool zoomIn);
@@ -45,4 +100,13 @@ private:
     QPushButton *m_allPage;
     QPushButton *m_print;
     QPushButton *m_zavrit;
+    TThumbnailPreview *ThumbnailPreview1;
+    TPrintPreview *PrintPreview;
+    std::unique_ptr<PrintPrompts> m_ownPrompts;
+    PrintPrompts *m_prompts;
+    const EntryModel *m_entries = nullptr;
+    ListingMetrics m_metrics;
+    // Where the baseline lies below the top of a text in the page font.
+    qreal m_ascent = 0;
+    QString m_applicationTitle;
 };

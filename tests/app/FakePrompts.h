@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Prompts.h"
+#include "support/ModalOperator.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,6 +23,12 @@ public:
     QStringList errors;
     QStringList informations;
     QStringList proposedNames;
+    // Plays the operator at a modal dialog: runs once the dialog is open in its
+    // own event loop, as a real modal dialog runs, and should close it. A
+    // dialog it leaves open is cancelled; with no operator set a dialog is
+    // cancelled without being shown.
+    std::function<void(QDialog &)> modalOperator;
+    QStringList modalDialogs;
     bool modal = false;
     int questions = 0;
 
@@ -51,6 +58,13 @@ public:
     {
         ask(parent);
         errors << title + ": " + message;
+    }
+    bool runModal(QDialog &dialog) override
+    {
+        modalDialogs << dialog.objectName();
+        if (!modalOperator)
+            return false;
+        return RunModalAsOperator(dialog, modalOperator);
     }
 
 private:

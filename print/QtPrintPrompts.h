@@ -1,0 +1,11 @@
+#pragma once
+
+#include "print/PrintPrompts.h"
+
+// The print window's questions as the desktop's own print dialog and message box.
+class QtPrintPrompts : public PrintPrompts
+{
+public:
+    bool choosePrinter(QWidget *parent, QPrinter &printer, int lastPage) override;
+    void showError(QWidget *parent, const QString &message) override;
+};
