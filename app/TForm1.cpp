@@ -13,10 +13,9 @@
 #include "editing/TfrmSeznam.h"
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
-#include "link/ComExceptionDisplay.h"
 #include "link/ComPortSettingsFile.h"
-#include "link/TComComboBox.h"
 #include "link/TComPort.h"
+#include "link/boxes/TComComboBox.h"
 #include "print/TFrmTisk.h"
 
 #include <QApplication>
@@ -105,7 +104,6 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
-    ComExceptionDisplay::setHandler({});
 }
 
 void TForm1::buildPort()
@@ -120,8 +118,8 @@ void TForm1::buildPort()
     connect(ComPort1, &TCustomComPort::OnError, this,
             [this](QObject *, TComErrors errors) { runCommand([this, errors] { ComPort1Error(errors); }); });
     // Failures of the port's own handlers (a choice in a port box, say) are shown like a command's.
-    ComExceptionDisplay::setHandler(
-        [this](const std::exception &failure) { showError(QString::fromUtf8(failure.what())); });
+    connect(ComPort1, &TCustomComPort::OnFailure, this,
+            [this](QObject *, const QString &message) { showError(message); });
 }
 
 void TForm1::FormCreate()

@@ -65,6 +65,9 @@ std::optional<TComEvents> FakeLine::next()
     m_changed.notify_all();
     m_changed.wait(lock, [this] { return m_cancelled || !m_wakeUps.empty(); });
     m_waiting = false;
+    ++waits;
+    if (failWait && !m_cancelled)
+        throw std::runtime_error("the line cannot be watched");
     if (m_cancelled)
         return std::nullopt;
     const TComEvents events = m_wakeUps.front();

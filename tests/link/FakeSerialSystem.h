@@ -2,6 +2,7 @@
 
 #include "link/SerialSystem.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -13,6 +14,9 @@ struct FakeLine {
     qint64 queued = 0;
     bool failLineSettings = false;
     bool failPurge = false;
+    // The next wait for line events throws, as a broken binding might.
+    bool failWait = false;
+    std::atomic<int> waits{0};
     SerialLineSettings lastLine;
     QString openedName;
 

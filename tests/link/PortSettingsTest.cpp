@@ -6,7 +6,7 @@
 #include "link/ComValueText.h"
 #include "link/EComPort.h"
 #include "link/PosixSerialSystem.h"
-#include "link/TComComboBox.h"
+#include "link/boxes/TComComboBox.h"
 #include "link/TComPort.h"
 
 #include <QAbstractItemView>
@@ -163,7 +163,7 @@ TEST_F(PortBoxes, APortListThatCannotBeReadIsShownAndLeavesTheBoxEmpty)
     bind(cpPort);
     ASSERT_EQ(box.count(), 2);
 
-    ShownFailures shown;
+    ShownFailures shown{port};
     system->listError = EACCES;
     box.showPopup();
     EXPECT_EQ(box.count(), 0);
