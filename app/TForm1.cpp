@@ -4,11 +4,7 @@
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
 #include "app/Prompts.h"
-#include "document/DeviceFileReader.h"
 #include "document/DeviceFileTitle.h"
-#include "document/DeviceFileWriter.h"
-#include "document/DocumentErrors.h"
-#include "document/NewDocument.h"
 #include "editing/TEditFrm.h"
 #include "editing/TfrmSeznam.h"
 #include "i18n/ApplyLanguage.h"
@@ -36,7 +32,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -126,8 +121,7 @@ void TForm1::FormCreate()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_workArea = toScreenRect(screen->availableGeometry());
-    DatePicker->setDate(QDate::currentDate());
-    TimePicker->setTime(QTime::currentTime());
+    bindHeaderValues();
     UpdateControls(true);
 }
 
@@ -253,7 +247,6 @@ QWidget *TForm1::buildHeaderStrip()
     // The version is written into files as plain decimal, whatever the system's number style.
     SpinVerze->setLocale(QLocale::c());
     SpinVerze->setValue(0);
-    connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
     Label1->setBuddy(DatePicker);
     versionLabel->setBuddy(SpinVerze);
     strip->addWidget(Label1);
@@ -265,11 +258,37 @@ QWidget *TForm1::buildHeaderStrip()
     return Panel1;
 }
 
+void TForm1::bindHeaderValues()
+{
+    showHeaderValues();
+    connect(&m_document, &Document::headerChanged, this, &TForm1::showHeaderValues);
+    connect(&m_document, &Document::fileNameChanged, this,
+            [this] { setWindowTitle(DeviceFileWindowTitle(m_document.fileName())); });
+    const auto takeStamp = [this] { m_document.setCreated(DatePicker->date(), TimePicker->time()); };
+    connect(DatePicker, &QDateEdit::dateChanged, this, takeStamp);
+    connect(TimePicker, &QTimeEdit::timeChanged, this, takeStamp);
+    connect(SpinVerze, &QSpinBox::valueChanged, &m_document, &Document::setVersion);
+    connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
+}
+
+void TForm1::showHeaderValues()
+{
+    // Both pickers show the document before either hands its value back.
+    {
+        const QSignalBlocker blockDate(DatePicker);
+        const QSignalBlocker blockTime(TimePicker);
+        DatePicker->setDate(m_document.createdDate());
+        TimePicker->setTime(m_document.createdTime());
+    }
+    // The version box is not blocked: a version set by a load counts as a change (SpinVerzeChange).
+    SpinVerze->setValue(m_document.version());
+}
+
 void TForm1::buildList()
 {
     Seznam = new QTableView;
     Seznam->setObjectName("Seznam");
-    Seznam->setModel(&m_entries);
+    Seznam->setModel(&m_document.entries());
     Seznam->setShowGrid(true);
     Seznam->setSelectionBehavior(QAbstractItemView::SelectRows);
     Seznam->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -457,8 +476,8 @@ void TForm1::FormClose()
 void TForm1::UpdateControls(bool ready)
 {
     UpdateMenu(ready);
-    const ControlStates s =
-        ComputeControlStates({ready, cbOnLine->isChecked(), !m_entries.isEmpty(), ListSaved, DeviceFileOpen});
+    const ControlStates s = ComputeControlStates({ready, cbOnLine->isChecked(), !m_document.entries().isEmpty(),
+                                                  m_document.listSaved, m_document.deviceFileOpen});
     Memo1->clear();
     btnNacti->setEnabled(s.load);
     btnUloz->setEnabled(s.save);
@@ -479,8 +498,8 @@ void TForm1::UpdateControls(bool ready)
 
 void TForm1::UpdateMenu(bool ready)
 {
-    const ControlStates s =
-        ComputeControlStates({ready, cbOnLine->isChecked(), !m_entries.isEmpty(), ListSaved, DeviceFileOpen});
+    const ControlStates s = ComputeControlStates({ready, cbOnLine->isChecked(), !m_document.entries().isEmpty(),
+                                                  m_document.listSaved, m_document.deviceFileOpen});
     Novy->setEnabled(s.menuNew);
     Pidat1->setEnabled(s.menuAdd);
     Upravit1->setEnabled(s.menuEdit);
@@ -509,34 +528,31 @@ void TForm1::showError(const QString &message)
 
 void TForm1::btnNovyClick()
 {
-    m_entries.assign(NewDocumentEntries());
+    m_commands.newDocument();
     UpdateControls(true);
 }
 
 void TForm1::btnNactiClick()
 {
-    const std::optional<QString> fileName = m_prompts.openFileName(this, OpenDialogFileName);
+    const std::optional<QString> fileName = m_prompts.openFileName(this, m_document.openDialogFileName);
     if (!fileName)
         return;
-    OpenDialogFileName = *fileName;
-    QString failure;
-    try {
-        LoadDeviceFile(*fileName);
-    } catch (const std::exception &error) {
-        failure = QString::fromUtf8(error.what());
-    }
-    // What could be read is on screen, so the list counts as the file's even
-    // after a failure; the message follows once the window is in order.
+    const QString failure = m_commands.load(*fileName, cbOnLine->isChecked());
+    showLoadedList();
+    if (!failure.isEmpty())
+        showError(failure);
+}
+
+void TForm1::showLoadedList()
+{
+    // The one-pixel resize lays the list's columns out anew.
     resize(width(), height() + 1);
     resize(width(), height() - 1);
-    ListSaved = true;
     UpdateControls(true);
     Seznam->setFocus();
     Seznam->clearSelection();
-    if (!m_entries.isEmpty())
+    if (!m_document.entries().isEmpty())
         Seznam->selectRow(0);
-    if (!failure.isEmpty())
-        showError(failure);
 }
 
 void TForm1::btnUlozClick()
@@ -544,41 +560,22 @@ void TForm1::btnUlozClick()
     // Writing a device file back to the device (On Line) belongs to the transfer commands.
     if (cbOnLine->isChecked())
         return;
-    const std::optional<QString> fileName = m_prompts.saveFileName(this, SaveDialogFileName);
+    const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName);
     if (!fileName)
         return;
-    SaveDialogFileName = *fileName;
-    WriteDeviceFile(*fileName);
-    LoadDeviceFile(*fileName);
-    ListSaved = true;
+    m_commands.save(*fileName);
     UpdateControls(true);
     btnNovy->setEnabled(true);
 }
 
 void TForm1::LoadDeviceFile(const QString &fileName)
 {
-    DeviceFileReadResult read = ReadDeviceFile(fileName, cbOnLine->isChecked(), QDateTime::currentDateTime());
-    m_entries.assign(std::move(read.entries));
-    if (read.created) {
-        DatePicker->setDate(read.created->date());
-        TimePicker->setTime(read.created->time());
-    }
-    if (read.version)
-        SpinVerze->setValue(*read.version);
-    KeptSapLine = read.keptSap.value_or(KeptSapLine);
-    KeptSrnLine = read.keptSrn.value_or(KeptSrnLine);
-    KeptSprLine = read.keptSpr.value_or(KeptSprLine);
-    setWindowTitle(DeviceFileWindowTitle(fileName));
-    SaveDialogFileName = OpenDialogFileName;
-    if (!read.error.isEmpty())
-        throw DocumentError(read.error);
+    m_commands.LoadDeviceFile(fileName, cbOnLine->isChecked());
 }
 
 void TForm1::WriteDeviceFile(const QString &fileName)
 {
-    const auto takeName = qScopeGuard([this] { OpenDialogFileName = SaveDialogFileName; });
-    WritePlainDeviceFile(fileName, m_entries.entries(), DatePicker->date(), TimePicker->time(),
-                         CodePage::fromUnicode(SpinVerze->cleanText()));
+    m_commands.WriteDeviceFile(fileName);
 }
 
 void TForm1::SpinVerzeChange()

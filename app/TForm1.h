@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/WindowMoveRule.h"
-#include "document/EntryModel.h"
+#include "document/Document.h"
+#include "document/DocumentCommands.h"
 #include "i18n/KeptTexts.h"
 #include "i18n/ProfileFile.h"
 #include "link/ComTypes.h"
@@ -55,28 +56,18 @@ public:
     void UpdateControls(bool ready);
     void UpdateMenu(bool ready);
 
-    EntryModel &entries() { return m_entries; }
+    // The document the window shows: the list, the header values the date,
+    // time and version controls show and edit, the kept lines, file names and flags.
+    Document &document() { return m_document; }
     TComPort &port() { return *ComPort1; }
     const ProfileFile &languageFile() const { return m_languageFile; }
     const ScreenRect &workArea() const { return m_workArea; }
 
-    // State the commands share.
-    bool ListSaved = false;
-    bool DeviceFileOpen = false;
-    QString OpenDialogFileName;
-    QString SaveDialogFileName;
-    // The device's own SAP, SRN and SPR lines, as last read from a file.
-    QByteArray KeptSapLine;
-    QByteArray KeptSrnLine;
-    QByteArray KeptSprLine;
     // Language texts that handlers show later (messages, titles, unit words).
     KeptTexts Texts;
 
-    // Replaces the list with a device data file; the header values, kept
-    // lines, title and dialog names follow it, also when the file fails
-    // part-way (the failure is thrown after them).
+    // The document's file commands in the window's current mode (see DocumentCommands).
     void LoadDeviceFile(const QString &fileName);
-    // Writes the list in the plain variant, leaving the file untouched on failure.
     void WriteDeviceFile(const QString &fileName);
 
     // Handlers of the main window's commands.
@@ -137,10 +128,14 @@ private:
     void placeProgressPanel();
     void resizeListColumns();
     void showError(const QString &message);
+    void bindHeaderValues();
+    void showHeaderValues();
+    void showLoadedList();
 
     Prompts &m_prompts;
     ProfileFile m_languageFile;
-    EntryModel m_entries;
+    Document m_document;
+    DocumentCommands m_commands{m_document};
     ScreenRect m_workArea;
     TEditFrm *m_editFrm = nullptr;
     TFrmTisk *m_frmTisk = nullptr;

@@ -22,6 +22,14 @@ void Document::setVersion(qint32 version)
     emit headerChanged();
 }
 
+void Document::setFileName(const QString &fileName)
+{
+    if (fileName == m_fileName)
+        return;
+    m_fileName = fileName;
+    emit fileNameChanged();
+}
+
 void Document::applyRead(DeviceFileReadResult &&read)
 {
     m_entries.assign(std::move(read.entries));

@@ -17,7 +17,8 @@
 // The main window shows it in its controls and writes the operator's changes
 // back; loading, saving, the transfers, editing and printing work on it, never
 // on widgets. Changes the program makes to the header values are announced
-// with headerChanged() so the window can show them.
+// with headerChanged(), a newly loaded file with fileNameChanged(), so the
+// window can show them.
 class Document : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,11 @@ public:
     qint32 version() const { return m_version; }
     void setCreated(QDate date, QTime time);
     void setVersion(qint32 version);
+
+    // The file the list was last loaded from (or saved to and read back), which
+    // the window title names; empty until the first load.
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName);
 
     // The device's own lines, as last read from a file; written back with a
     // device file that goes to the device.
@@ -56,10 +62,12 @@ public:
 
 signals:
     void headerChanged();
+    void fileNameChanged();
 
 private:
     EntryModel m_entries;
     QDate m_createdDate;
     QTime m_createdTime;
     qint32 m_version = 0;
+    QString m_fileName;
 };

@@ -147,9 +147,9 @@ TEST_F(MainWindow, ControlStatesAfterStartAndAfterNew)
     EXPECT_FALSE(enabled("btnZpet"));
     EXPECT_TRUE(enabled("btnNovy"));
     form->btnNovyClick();
-    ASSERT_EQ(form->entries().count(), 2);
-    EXPECT_EQ(form->entries().at(0).cells(), (QList<QByteArray>{"xx", "jmeno", "", ""}));
-    EXPECT_EQ(form->entries().at(1).cells(), (QList<QByteArray>{"", "0", "$00", ""}));
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().entries().at(0).cells(), (QList<QByteArray>{"xx", "jmeno", "", ""}));
+    EXPECT_EQ(form->document().entries().at(1).cells(), (QList<QByteArray>{"", "0", "$00", ""}));
     EXPECT_TRUE(enabled("btnUloz"));
     EXPECT_FALSE(enabled("btnNovy"));
     EXPECT_FALSE(child<QAction>("Novy")->isEnabled());
@@ -159,7 +159,7 @@ TEST_F(MainWindow, ControlStatesAfterStartAndAfterNew)
 TEST_F(MainWindow, VersionChangeDisablesSendAndNew)
 {
     start();
-    form->ListSaved = true;
+    form->document().listSaved = true;
     form->UpdateControls(true);
     ASSERT_TRUE(enabled("btnPosli"));
     child<QWidget>("SpinVerze")->setProperty("value", 3);
@@ -187,12 +187,12 @@ protected:
 TEST_F(MainWindowKeys, CtrlNOnlyWhileNewIsEnabled)
 {
     press(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form->entries().count(), 2);
-    form->entries().clear();
-    form->entries().append(Entry{"1", "a"});
+    EXPECT_EQ(form->document().entries().count(), 2);
+    form->document().entries().clear();
+    form->document().entries().append(Entry{"1", "a"});
     form->UpdateControls(true); // entries on screen: New is off
     press(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(form->entries().count(), 1);
+    EXPECT_EQ(form->document().entries().count(), 1);
 }
 
 TEST_F(MainWindowKeys, CtrlNWorksDuringAnOfflineReceive)
@@ -200,7 +200,7 @@ TEST_F(MainWindowKeys, CtrlNWorksDuringAnOfflineReceive)
     form->UpdateControls(false); // the port is open, the list is empty
     ASSERT_FALSE(enabled("Panel_Tlacitka"));
     press(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form->entries().count(), 2);
+    EXPECT_EQ(form->document().entries().count(), 2);
 }
 
 TEST_F(MainWindowKeys, EscapeOnlyWhileTheProgressPanelShows)

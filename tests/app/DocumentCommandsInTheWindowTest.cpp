@@ -12,7 +12,7 @@
 namespace
 {
 
-class DocumentCommands : public ProgramFixture
+class DocumentCommandsInTheWindow : public ProgramFixture
 {
 protected:
     void SetUp() override { start(); }
@@ -34,7 +34,7 @@ const QByteArray newDocumentFile = "SFA $07.12.26 15:12:03$\r\n"
 
 } // namespace
 
-TEST_F(DocumentCommands, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
+TEST_F(DocumentCommandsInTheWindow, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
 {
     click("btnNovy");
     stamp(QDate(2026, 12, 7), QTime(15, 12, 3), 0);
@@ -43,15 +43,15 @@ TEST_F(DocumentCommands, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
     click("btnUloz");
     ASSERT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
     EXPECT_EQ(TestFiles::read(path), newDocumentFile);
-    ASSERT_EQ(form->entries().count(), 2);
-    EXPECT_EQ(form->entries().at(0).cell(Entry::Number), "  xx ");
-    EXPECT_EQ(form->entries().at(0).cell(Entry::Hex), "     1     0 0 ");
-    EXPECT_EQ(form->entries().at(1).cell(Entry::CharNumber), QByteArray(1, '\0'));
-    EXPECT_TRUE(form->ListSaved);
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().entries().at(0).cell(Entry::Number), "  xx ");
+    EXPECT_EQ(form->document().entries().at(0).cell(Entry::Hex), "     1     0 0 ");
+    EXPECT_EQ(form->document().entries().at(1).cell(Entry::CharNumber), QByteArray(1, '\0'));
+    EXPECT_TRUE(form->document().listSaved);
     EXPECT_TRUE(enabled("btnPosli"));
     EXPECT_TRUE(enabled("btnNovy")); // enabled after a save although the list has entries
-    EXPECT_EQ(form->OpenDialogFileName, path);
-    EXPECT_EQ(form->SaveDialogFileName, path);
+    EXPECT_EQ(form->document().openDialogFileName, path);
+    EXPECT_EQ(form->document().saveDialogFileName, path);
     EXPECT_TRUE(form->windowTitle().startsWith("Windows Orba (..."));
     EXPECT_TRUE(form->windowTitle().endsWith("new.txt)"));
 
@@ -65,22 +65,22 @@ TEST_F(DocumentCommands, NewThenSaveWritesTheFiveLinesAndShowsTheFileReadBack)
     EXPECT_TRUE(TestFiles::read(path).contains("     1     4 0\r\n"));
 }
 
-TEST_F(DocumentCommands, LoadShowsTheFileAndSelectsItsFirstEntry)
+TEST_F(DocumentCommandsInTheWindow, LoadShowsTheFileAndSelectsItsFirstEntry)
 {
     const QString path = dir.filePath("in.txt");
     TestFiles::write(path, newDocumentFile);
     prompts.openAnswer = path;
     click("btnNacti");
     EXPECT_TRUE(prompts.errors.isEmpty());
-    EXPECT_EQ(form->entries().count(), 2);
+    EXPECT_EQ(form->document().entries().count(), 2);
     EXPECT_EQ(child<QDateEdit>("DatePicker")->date(), QDate(2026, 12, 7));
     EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(15, 12, 3));
     EXPECT_EQ(child<QTableView>("Seznam")->currentIndex().row(), 0);
     EXPECT_TRUE(enabled("btnPosli"));
-    EXPECT_EQ(form->SaveDialogFileName, path);
+    EXPECT_EQ(form->document().saveDialogFileName, path);
 }
 
-TEST_F(DocumentCommands, LoadOfAMissingFileEmptiesTheListAndStillCountsAsSaved)
+TEST_F(DocumentCommandsInTheWindow, LoadOfAMissingFileEmptiesTheListAndStillCountsAsSaved)
 {
     click("btnNovy");
     const QString path = dir.filePath("missing.txt");
@@ -88,33 +88,49 @@ TEST_F(DocumentCommands, LoadOfAMissingFileEmptiesTheListAndStillCountsAsSaved)
     click("btnNacti");
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors[0].startsWith("Cannot open file \"" + path + "\". ")) << prompts.errors[0].toStdString();
-    EXPECT_EQ(form->entries().count(), 0);
-    EXPECT_TRUE(form->ListSaved);
+    EXPECT_EQ(form->document().entries().count(), 0);
+    EXPECT_TRUE(form->document().listSaved);
     EXPECT_TRUE(form->windowTitle().endsWith("missing.txt)"));
 }
 
-TEST_F(DocumentCommands, CancelledDialogsChangeNothing)
+TEST_F(DocumentCommandsInTheWindow, CancelledDialogsChangeNothing)
 {
     click("btnNovy");
     const QString title = form->windowTitle();
     click("btnNacti");
     click("btnUloz");
-    EXPECT_EQ(form->entries().count(), 2);
-    EXPECT_FALSE(form->ListSaved);
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_FALSE(form->document().listSaved);
     EXPECT_EQ(form->windowTitle(), title);
 }
 
-TEST_F(DocumentCommands, AFailedSaveKeepsTheOldFileAndTheList)
+TEST_F(DocumentCommandsInTheWindow, AFailedSaveKeepsTheOldFileAndTheList)
 {
     const QString path = dir.filePath("keep.txt");
     TestFiles::write(path, "old content");
     click("btnNovy");
-    form->entries().setCell(1, Entry::NameOffset, "x"); // an offset that is no number
+    form->document().entries().setCell(1, Entry::NameOffset, "x"); // an offset that is no number
     prompts.saveAnswer = path;
     click("btnUloz");
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(prompts.errors[0], "'x' is not a valid integer value");
     EXPECT_EQ(TestFiles::read(path), "old content");
-    EXPECT_FALSE(form->ListSaved);
-    EXPECT_EQ(form->OpenDialogFileName, path);
+    EXPECT_FALSE(form->document().listSaved);
+    EXPECT_EQ(form->document().openDialogFileName, path);
+}
+
+TEST_F(DocumentCommandsInTheWindow, TheHeaderControlsShowTheDocumentAndHandBackTheOperatorsChanges)
+{
+    child<QDateEdit>("DatePicker")->setDate(QDate(2025, 1, 2));
+    child<QTimeEdit>("TimePicker")->setTime(QTime(3, 4, 5));
+    child<QSpinBox>("SpinVerze")->setValue(12);
+    EXPECT_EQ(form->document().createdDate(), QDate(2025, 1, 2));
+    EXPECT_EQ(form->document().createdTime(), QTime(3, 4, 5));
+    EXPECT_EQ(form->document().version(), 12);
+
+    form->document().setCreated(QDate(2024, 5, 6), QTime(7, 8, 9));
+    form->document().setVersion(-3);
+    EXPECT_EQ(child<QDateEdit>("DatePicker")->date(), QDate(2024, 5, 6));
+    EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(7, 8, 9));
+    EXPECT_EQ(child<QSpinBox>("SpinVerze")->value(), -3);
 }
