@@ -3,7 +3,9 @@
 #include "app/ControlStateRule.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
+#include "app/ProgramFiles.h"
 #include "app/Prompts.h"
+#include "app/TransferWindowView.h"
 #include "document/DeviceFileTitle.h"
 #include "editing/TEditFrm.h"
 #include "editing/TfrmSeznam.h"
@@ -11,6 +13,7 @@
 #include "i18n/CodePage.h"
 #include "link/ComPortSettingsFile.h"
 #include "link/TComPort.h"
+#include "link/TransferSession.h"
 #include "link/boxes/TComComboBox.h"
 #include "print/TFrmTisk.h"
 
@@ -83,10 +86,11 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     layout->addWidget(Panel_Tlacitka);
     layout->addWidget(Seznam, 1);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
+    m_transferView = std::make_unique<TransferWindowView>(*this, m_prompts);
+    m_transfers = new TransferSession(*ComPort1, m_document, *m_transferView, Texts,
+                                      ProgramFiles::transferFileFor(languageFile), this);
+    connect(&m_transfers->timer(), &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
+    connect(m_transfers, &TransferSession::closeRequested, this, &QWidget::close);
 
     resize(426, 724);
     fitToCaptions();
@@ -113,8 +117,9 @@ void TForm1::buildPort()
     connect(ComPort1, &TCustomComPort::OnError, this,
             [this](QObject *, TComErrors errors) { runCommand([this, errors] { ComPort1Error(errors); }); });
     // Failures of the port's own handlers (a choice in a port box, say) are shown like a command's.
-    connect(ComPort1, &TCustomComPort::OnFailure, this,
-            [this](QObject *, const QString &message) { showError(message); });
+    connect(ComPort1, &TCustomComPort::OnFailure, this, [this](QObject *, const QString &message) {
+        runCommand([this, message] { m_transfers->PortFailed(message); });
+    });
 }
 
 void TForm1::FormCreate()
@@ -304,7 +309,7 @@ void TForm1::buildList()
     Seznam->setContextMenuPolicy(Qt::CustomContextMenu);
     Seznam->viewport()->installEventFilter(this);
     connect(Seznam, &QTableView::doubleClicked, this, [this] {
-        if (m_doubleClickAttached)
+        if (m_transferView->doubleClickAttached())
             runCommand([this] { Upravit1Click(); });
     });
     connect(Seznam, &QTableView::customContextMenuRequested, this,
@@ -449,13 +454,7 @@ void TForm1::fillLanguageBox(const QList<QByteArray> &languages, int active)
 void TForm1::FormClose()
 {
     // Each step runs whatever the one before it met: the window always closes.
-    if (cbOnLine->isChecked()) {
-        runCommand([this] {
-            ComPort1->OpenPort();
-            ComPort1->SendText("*KORAX@EW$!");
-        });
-    }
-    runCommand([this] { ComPort1->ClosePort(); });
+    runCommand([this] { m_transfers->WindowClosing(); });
     // The box's index counts only while its text is still that item's: a
     // typed name that is no listed language selects nothing.
     int active = cbJazyk->currentIndex();
@@ -557,8 +556,7 @@ void TForm1::showLoadedList()
 
 void TForm1::btnUlozClick()
 {
-    // Writing a device file back to the device (On Line) belongs to the transfer commands.
-    if (cbOnLine->isChecked())
+    if (m_transfers->SaveToDevice())
         return;
     const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName);
     if (!fileName)
@@ -584,28 +582,55 @@ void TForm1::SpinVerzeChange()
     btnNovy->setEnabled(false);
 }
 
+// ---- transfers (TransferSession) -------------------------------------------
+
+void TForm1::btnPosliClick()
+{
+    m_transfers->Send();
+}
+void TForm1::btnPrijmiClick()
+{
+    m_transfers->Receive();
+}
+void TForm1::cbOnLineClick()
+{
+    m_transfers->OnLineSwitched();
+}
+void TForm1::btnZpetClick()
+{
+    m_transfers->Back();
+}
+void TForm1::btnZrusClick()
+{
+    m_transfers->Cancel();
+}
+void TForm1::Upravit1Click()
+{
+    m_transfers->OpenDirectoryRow();
+}
+void TForm1::Smazat1Click()
+{
+    m_transfers->DeleteDirectoryRow();
+}
 void TForm1::Timer1Timer()
 {
-    Timer1->stop();
-    ComPort1->ClosePort();
+    m_transfers->TimerTick();
 }
-
 void TForm1::ComPort1BeforeOpen()
 {
-    m_doubleClickAttached = false;
-    UpdateControls(false);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    Procenta->setText(QStringLiteral("  0 %"));
-    Progress->show();
-    Progress->repaint();
+    m_transfers->BeforeOpen();
 }
-
 void TForm1::ComPort1AfterClose()
 {
-    m_doubleClickAttached = true;
-    UpdateControls(true);
-    Progress->hide();
+    m_transfers->AfterClose();
+}
+void TForm1::ComPort1RxChar(int count)
+{
+    m_transfers->RxChar(count);
+}
+void TForm1::ComPort1Error(TComErrors errors)
+{
+    m_transfers->LineError(errors);
 }
 
 void TForm1::btnKonecClick()
@@ -649,6 +674,11 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // A transfer loop handling events runs to its end first; the close follows it.
+    if (!m_transfers->ReadyToClose()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }
@@ -702,16 +732,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 // ---- commands of the subsystems still to come ------------------------------
 
 void TForm1::Hledej1Click() {}
-void TForm1::btnPosliClick() {}
-void TForm1::btnPrijmiClick() {}
-void TForm1::btnZpetClick() {}
-void TForm1::btnZrusClick() {}
 void TForm1::btnTiskClick() {}
 void TForm1::btnSeznamClick() {}
 void TForm1::Pidat1Click() {}
-void TForm1::Upravit1Click() {}
-void TForm1::Smazat1Click() {}
 void TForm1::Pesluj1Click() {}
-void TForm1::cbOnLineClick() {}
-void TForm1::ComPort1RxChar(int) {}
-void TForm1::ComPort1Error(TComErrors) {}

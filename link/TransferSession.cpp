@@ -2,6 +2,7 @@
 
 #include "document/DeviceFileWriter.h"
 #include "document/Document.h"
+#include "document/DocumentCommands.h"
 #include "document/FileAccess.h"
 #include "i18n/CodePage.h"
 #include "i18n/KeptTexts.h"
@@ -159,7 +160,7 @@ void TransferSession::Receive()
     if (!fileName)
         return;
     m_document.saveDialogFileName = *fileName;
-    m_view.setTitleFor(*fileName);
+    m_document.setFileName(*fileName); // the title names the file being received
     m_document.entries().clear();
     m_buffer.clear();
     m_cancelled = false;
@@ -248,8 +249,7 @@ bool TransferSession::SaveToDevice()
     m_view.setLogText("\t" + m_texts.writeBackMessage);
     m_view.showProgressPanel(true);
     try {
-        const auto takeName =
-            qScopeGuard([this] { m_document.openDialogFileName = m_document.saveDialogFileName; });
+        const auto takeName = qScopeGuard([this] { m_document.openDialogFileName = m_document.saveDialogFileName; });
         WriteFileSafely(m_document.saveDialogFileName,
                         ComposeDeviceVariantFile(m_document.entries().entries(), m_document.createdDate(),
                                                  m_document.createdTime(), m_document.keptSapLine,
@@ -426,11 +426,11 @@ void TransferSession::showOnLineFile()
     });
     if (m_document.deviceFileOpen) {
         m_document.openDialogFileName = m_document.saveDialogFileName;
-        m_view.loadDeviceFile(m_document.openDialogFileName);
+        loadDeviceFile(m_document.openDialogFileName);
         return;
     }
     const auto shown = qScopeGuard([this] { m_directoryShown = true; });
-    m_view.loadDeviceFile(m_document.saveDialogFileName);
+    loadDeviceFile(m_document.saveDialogFileName);
 }
 
 // The received file becomes the document's file when it is opened, so the
@@ -441,7 +441,12 @@ void TransferSession::finishOfflineReceive()
     if (!m_view.openReceivedTicked())
         return;
     m_document.openDialogFileName = m_document.saveDialogFileName;
-    m_view.loadDeviceFile(m_document.openDialogFileName);
+    loadDeviceFile(m_document.openDialogFileName);
+}
+
+void TransferSession::loadDeviceFile(const QString &fileName)
+{
+    DocumentCommands(m_document).LoadDeviceFile(fileName, m_view.onLineTicked());
 }
 
 void TransferSession::showReceiveProgress()

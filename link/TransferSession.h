@@ -77,6 +77,7 @@ public:
     bool cancelFlag() const { return m_cancelled; }
     bool directoryShown() const { return m_directoryShown; }
     const QString &transferFile() const { return m_transferFile; }
+    QTimer &timer() { return *Timer1; }
 
 signals:
     void closeRequested();
@@ -94,6 +95,7 @@ private:
     void storeFile();
     void showOnLineFile();
     void finishOfflineReceive();
+    void loadDeviceFile(const QString &fileName);
     void showReceiveProgress();
 
     TComPort &m_port;

@@ -7,9 +7,8 @@
 #include <optional>
 
 // What the transfers need of the window that owns them: the two check boxes,
-// the progress panel, the list's double-click, the enabling rule, loading a
-// file into the list with its title, and the operator's questions and
-// messages. Texts for the panel are bytes of the code page, as on the wire.
+// the progress panel, the list's double-click, the enabling rule, and the
+// operator's questions and messages. Texts for the panel are bytes of the code page, as on the wire.
 class TransferView
 {
 public:
@@ -34,11 +33,6 @@ public:
     virtual void setLogText(QByteArrayView text) = 0;
     virtual void addLogLine(QByteArrayView line) = 0;
 
-    // Replaces the list with the file, as a load does (header values, title);
-    // throws the reader's failure after showing what was read.
-    virtual void loadDeviceFile(const QString &fileName) = 0;
-    // The window title for a file about to be received.
-    virtual void setTitleFor(const QString &fileName) = 0;
     // The file a received file is stored in; nothing when the operator cancels.
     virtual std::optional<QString> chooseReceiveFile(const QString &proposed) = 0;
     // An error box with the program's name as title.
