@@ -63,17 +63,17 @@ protected:
     // The bytes the program wrote, exactly these and nothing more.
     void expectWire(const QByteArray &bytes) { EXPECT_EQ(device.receive(bytes.size()), bytes); }
     void expectQuietWire() { EXPECT_EQ(device.receive(1, 50), QByteArray()); }
-    // The device sends, and the receiver has taken all of it.
+    // The device sends, and the receiver has taken all of it (or the port has closed).
     void deviceSends(const QByteArray &bytes)
     {
+        if (!counting) {
+            QObject::connect(&port(), &TCustomComPort::OnRxChar, form.get(),
+                             [this](QObject *, int count) { delivered += count; });
+            counting = true;
+        }
+        sent += bytes.size();
         device.send(bytes);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return !port().Connected() || (port().PendingInputCount() == 0 && !hasPendingEvents()); }, 2000));
-    }
-    static bool hasPendingEvents()
-    {
-        QCoreApplication::processEvents();
-        return false;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return delivered >= sent || !port().Connected(); }, 2000));
     }
     bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 2000); }
     QByteArray cell(int row, int column) { return form->document().entries().at(row).cell(column); }
@@ -92,7 +92,7 @@ protected:
     void openDeviceFile()
     {
         enterOnLine();
-        selectRow(4);
+        selectRow(2);
         trigger("Upravit1");
         expectWire("*KORAX@RD001%005$!");
         deviceSends(DeviceFile);
@@ -121,6 +121,9 @@ protected:
     }
 
     PseudoTerminal device;
+    bool counting = false;
+    qint64 sent = 0;
+    qint64 delivered = 0;
     QString memoAtClose;
     QString percentAtClose;
 };
@@ -174,3 +177,258 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     EXPECT_TRUE(form->document().entries().isEmpty());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
+
+TEST_F(Transfers, SendsAFileLineByLineAndLogsEachLine)
+{
+    const QByteArray file = "SFA $07.12.26 15:12:03$\r\nSDK   1   1 \\A\\     1     0 0\r\nSFE\r\n";
+    loadFile(writeFile(file));
+    watchTheEndOfTheUpload();
+    click("btnPosli");
+    expectWire(file);
+    EXPECT_EQ(memoAtClose, "SFA $07.12.26 15:12:03$\nSDK   1   1 \\A\\     1     0 0\nSFE");
+    EXPECT_EQ(percentAtClose, "100 %");
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, SendsALastLineWithoutLineEndCharacterByCharacter)
+{
+    loadFile(writeFile("SFA $07.12.26 15:12:03$\r\nSFE"));
+    watchTheEndOfTheUpload();
+    click("btnPosli");
+    expectWire("SFA $07.12.26 15:12:03$\r\nSFE");
+    EXPECT_EQ(memoAtClose, "SFA $07.12.26 15:12:03$\nS\nF\nE");
+}
+
+TEST_F(Transfers, ReceivesOffLineAndOpensTheFileWhenTicked)
+{
+    const QString target = dir.filePath("received.txt");
+    prompts.saveAnswer = target;
+    click("btnPrijmi");
+    EXPECT_TRUE(panelShown());
+    EXPECT_EQ(form->windowTitle().right(13), "received.txt)");
+    deviceSends(DeviceFile.first(30));
+    deviceSends(DeviceFile.sliced(30));
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_EQ(TestFiles::read(target), DeviceFile);
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().openDialogFileName, target);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, ReceivesOffLineWithoutOpeningWhenNotTicked)
+{
+    child<QCheckBox>("cbOtevri")->setChecked(false);
+    const QString target = dir.filePath("received.txt");
+    prompts.saveAnswer = target;
+    click("btnPrijmi");
+    deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_EQ(TestFiles::read(target), DeviceFile);
+    EXPECT_TRUE(form->document().entries().isEmpty());
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, ADirectoryArrivingOneByteAtATime)
+{
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    for (const char byte : Directory)
+        deviceSends(QByteArray(1, byte));
+    ASSERT_TRUE(session().directoryShown());
+    // The file ends with the chunk that completes "SFE"; its line end comes after it.
+    EXPECT_EQ(TestFiles::read(session().transferFile()), Directory.chopped(2));
+    EXPECT_EQ(session().receiveBuffer().text(), "\r\n");
+    EXPECT_EQ(form->document().entries().count(), 4);
+}
+
+TEST_F(Transfers, MessagesAreRecognisedOnlyWholeAtTheStartOfAChunk)
+{
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    deviceSends("*KORAX@DSTRANS$!"); // the device repeating the command: dropped
+    expectQuietWire();
+    deviceSends("*KORAX@D");
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    deviceSends("SOK$!\r\n");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
+    deviceSends("xSOK$!\r\n");
+    EXPECT_EQ(session().receiveBuffer().text(), "xSOK$!\r\n");
+}
+
+TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
+{
+    openDeviceFile();
+    form->document().entries().setCell(1, 2, "$42");
+    form->UpdateControls(true);
+    ASSERT_TRUE(enabled("btnUloz"));
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    const QByteArray written = TestFiles::read(session().transferFile());
+    EXPECT_TRUE(written.contains("SDX     0  1 C42\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("\r\nSPR H")) << written.toStdString();
+
+    // The device asks for the file and sends the start of further text in the same chunk.
+    deviceSends("SDOWN$!SOK");
+    expectWire(written);
+    EXPECT_FALSE(port().Connected());
+    EXPECT_EQ(session().receiveBuffer().text(), "SDOWN$!SOK");
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(enabled("btnZpet"));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, ATickThatCannotOpenThePortIsTakenBack)
+{
+    port().SetPort(dir.filePath("no-such-tty"));
+    clickOnLine();
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith("Unable to open com port (win error code: 2)"));
+    EXPECT_FALSE(child<QCheckBox>("cbOnLine")->isChecked());
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, LineErrorsShowTheirTextsAndCloseThePortATickLater)
+{
+    enterOnLine();
+    form->ComPort1Error(ceRxParity | ceFrame | ceOverrun);
+    EXPECT_EQ(prompts.errors, QStringList({"Chyba linky: Parita", "Chyba linky: Ramec"}));
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+}
+
+TEST_F(Transfers, AHangUpWhileReceivingIsOneMessageAndTheWindowComesBack)
+{
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends(DeviceFile.first(20));
+    device.closeMaster();
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    QTest::qWait(50);
+    EXPECT_EQ(prompts.errors, QStringList({"Chyba linky: ReadFile function failed (win error code: 5)"}));
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(QFile::exists(dir.filePath("received.txt")));
+}
+
+TEST_F(Transfers, AHangUpWhileSendingStopsTheUploadWithOneMessage)
+{
+    loadFile(writeFile("SFA\r\nSDE\r\nSDE\r\nSDE\r\nSFE\r\n"));
+    QMetaObject::invokeMethod(
+        form.get(), [this] { device.closeMaster(); }, Qt::QueuedConnection);
+    click("btnPosli");
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    QTest::qWait(50);
+    ASSERT_EQ(prompts.errors.size(), 1) << prompts.errors.join("\n").toStdString();
+    EXPECT_TRUE(prompts.errors[0].contains("(win error code: 5)")) << prompts.errors[0].toStdString();
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, ASegmentTheDeviceDoesNotTakeStopsTheUpload)
+{
+    TComTimeouts timeouts = port().Timeouts();
+    timeouts.WriteTotalConstant = 50;
+    timeouts.WriteTotalMultiplier = 0;
+    port().SetTimeouts(timeouts);
+    // One line longer than the line's buffers, to a device that reads nothing.
+    loadFile(writeFile("SFA\r\nSDE " + QByteArray(40000, 'x') + "\r\nSFE\r\n"));
+    click("btnPosli");
+    EXPECT_EQ(prompts.errors, QStringList({"WriteFile function failed (win error code: 110)"}));
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(device.receive(50000, 200).endsWith("SFE\r\n"));
+}
+
+TEST_F(Transfers, AWindowCloseDuringTheUploadWaitsForItsEnd)
+{
+    const QByteArray file = "SFA\r\nSDE\r\nSDE\r\nSFE\r\n";
+    loadFile(writeFile(file));
+    QMetaObject::invokeMethod(
+        form.get(), [this] { form->close(); }, Qt::QueuedConnection);
+    click("btnPosli");
+    expectWire(file);
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }));
+}
+
+// Cancel in every state that shows the progress panel, by button and by Esc.
+class CancelTransfers : public Transfers, public testing::WithParamInterface<bool>
+{
+protected:
+    void cancel()
+    {
+        if (GetParam())
+            click("btnZrus");
+        else
+            pressEscape();
+    }
+    void expectOnLineLeft()
+    {
+        expectWire("*KORAX@EW$!*KORAX@BREAK$!");
+        EXPECT_FALSE(child<QCheckBox>("cbOnLine")->isChecked());
+        EXPECT_FALSE(port().Connected());
+        EXPECT_TRUE(form->document().entries().isEmpty());
+        EXPECT_TRUE(windowUsable());
+        EXPECT_FALSE(session().cancelFlag());
+    }
+};
+
+TEST_P(CancelTransfers, WhileSending)
+{
+    loadFile(writeFile("SFA\r\nSDE\r\nSDE\r\nSFE\r\n"));
+    QMetaObject::invokeMethod(
+        form.get(), [this] { cancel(); }, Qt::QueuedConnection);
+    click("btnPosli");
+    expectWire("SFA\r\n");
+    expectQuietWire();
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_P(CancelTransfers, WhileReceivingOffLine)
+{
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends("SFA\r\n");
+    cancel();
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
+    expectQuietWire();
+}
+
+TEST_P(CancelTransfers, WhileWaitingForTheDirectory)
+{
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    cancel();
+    expectOnLineLeft();
+}
+
+TEST_P(CancelTransfers, WhileReadingADeviceFile)
+{
+    enterOnLine();
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    cancel();
+    expectOnLineLeft();
+    EXPECT_FALSE(form->document().deviceFileOpen);
+}
+
+TEST_P(CancelTransfers, WhileWaitingToWriteBack)
+{
+    openDeviceFile();
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    cancel();
+    expectOnLineLeft();
+}
+
+INSTANTIATE_TEST_SUITE_P(ByButtonAndByEsc, CancelTransfers, testing::Bool());
