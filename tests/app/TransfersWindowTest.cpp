@@ -345,16 +345,31 @@ TEST_F(Transfers, ASegmentTheDeviceDoesNotTakeStopsTheUpload)
     EXPECT_FALSE(device.receive(50000, 200).endsWith("SFE\r\n"));
 }
 
+// Records, for each close of the window asked for, whether the port was still open then.
+struct CloseWatch : QObject {
+    TComPort &port;
+    QList<bool> portOpen;
+    explicit CloseWatch(TComPort &watched) : port(watched) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            portOpen << port.Connected();
+        return false;
+    }
+};
+
 TEST_F(Transfers, AWindowCloseDuringTheUploadWaitsForItsEnd)
 {
     const QByteArray file = "SFA\r\nSDE\r\nSDE\r\nSFE\r\n";
     loadFile(writeFile(file));
+    CloseWatch watch(port());
+    form->installEventFilter(&watch);
     QMetaObject::invokeMethod(
         form.get(), [this] { form->close(); }, Qt::QueuedConnection);
     click("btnPosli");
     expectWire(file);
-    EXPECT_TRUE(form->isVisible());
     ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }));
+    EXPECT_EQ(watch.portOpen, QList<bool>({true, false}));
 }
 
 // Cancel in every state that shows the progress panel, by button and by Esc.
