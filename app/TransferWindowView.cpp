@@ -20,6 +20,9 @@ TransferWindowView::TransferWindowView(TForm1 &form, Prompts &prompts)
       m_bar(form.findChild<QProgressBar *>("ProgressBar1")), m_percent(form.findChild<QLabel *>("Procenta")),
       m_log(form.findChild<QPlainTextEdit *>("Memo1")), m_list(form.findChild<QTableView *>("Seznam"))
 {
+    m_showLater.setSingleShot(true);
+    m_showLater.setInterval(LogBatchMs);
+    m_showLater.callOnTimeout([this] { showPendingLines(); });
 }
 
 bool TransferWindowView::onLineTicked() const
@@ -39,6 +42,7 @@ bool TransferWindowView::openReceivedTicked() const
 
 void TransferWindowView::updateControls(bool ready)
 {
+    m_pendingLines.clear(); // the memo is emptied
     m_form.UpdateControls(ready);
 }
 
@@ -50,6 +54,8 @@ int TransferWindowView::selectedRow() const
 
 void TransferWindowView::showProgressPanel(bool shown)
 {
+    if (!shown)
+        m_pendingLines.clear();
     m_panel->setVisible(shown);
     if (shown)
         m_panel->repaint();
@@ -59,23 +65,43 @@ void TransferWindowView::showProgressPanel(bool shown)
 void TransferWindowView::setProgress(qint64 position, qint64 maximum)
 {
     const qint64 scale = maximum / INT_MAX + 1;
-    m_bar->setRange(0, int(maximum / scale));
+    if (m_bar->maximum() != maximum / scale || m_bar->minimum() != 0)
+        m_bar->setRange(0, int(maximum / scale));
     m_bar->setValue(int(position / scale));
 }
 
 void TransferWindowView::setPercentText(QByteArrayView text)
 {
-    m_percent->setText(CodePage::toUnicode(text));
+    // The label changes far less often than it is set; an unchanged text costs no relayout.
+    const QString shown = CodePage::toUnicode(text);
+    if (shown != m_percent->text())
+        m_percent->setText(shown);
 }
 
 void TransferWindowView::setLogText(QByteArrayView text)
 {
+    m_pendingLines.clear();
     m_log->setPlainText(CodePage::toUnicode(text));
 }
 
 void TransferWindowView::addLogLine(QByteArrayView line)
 {
-    m_log->appendPlainText(CodePage::toUnicode(line));
+    m_pendingLines << CodePage::toUnicode(line);
+    const bool due = !m_sinceShown.isValid() || m_sinceShown.elapsed() >= LogBatchMs;
+    if (due || m_bar->value() == m_bar->maximum())
+        showPendingLines();
+    else if (!m_showLater.isActive())
+        m_showLater.start();
+}
+
+void TransferWindowView::showPendingLines()
+{
+    m_showLater.stop();
+    m_sinceShown.restart();
+    if (m_pendingLines.isEmpty())
+        return;
+    m_log->appendPlainText(m_pendingLines.join(u'\n'));
+    m_pendingLines.clear();
 }
 
 std::optional<QString> TransferWindowView::chooseReceiveFile(const QString &proposed)

@@ -2,6 +2,10 @@
 
 #include "link/TransferView.h"
 
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTimer>
+
 class Prompts;
 class QCheckBox;
 class QFrame;
@@ -14,9 +18,15 @@ class TForm1;
 // The main window as the transfers see it: its "On Line" and "Open received
 // file" boxes, the progress panel with bar, percentage and memo, the list's
 // selection and double-click, UpdateControls, and its prompts.
+//
+// Lines for the memo are shown in batches, at most every LogBatchMs and at
+// once when the bar reaches its end: a text view lays out every line it is
+// given, which one line at a time would cost more than sending it.
 class TransferWindowView : public TransferView
 {
 public:
+    static constexpr int LogBatchMs = 40;
+
     TransferWindowView(TForm1 &form, Prompts &prompts);
 
     bool doubleClickAttached() const { return m_doubleClickAttached; }
@@ -37,6 +47,8 @@ public:
     void showLineError(const QString &title, const QString &message) override;
 
 private:
+    void showPendingLines();
+
     TForm1 &m_form;
     Prompts &m_prompts;
     QCheckBox *m_onLine;
@@ -47,4 +59,7 @@ private:
     QPlainTextEdit *m_log;
     QTableView *m_list;
     bool m_doubleClickAttached = true;
+    QStringList m_pendingLines;
+    QElapsedTimer m_sinceShown;
+    QTimer m_showLater;
 };
