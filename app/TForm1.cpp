@@ -5,6 +5,7 @@
 #include "app/ListColumnWidths.h"
 #include "app/ProgramFiles.h"
 #include "app/Prompts.h"
+#include "app/ShortcutKeyPreview.h"
 #include "app/TransferWindowView.h"
 #include "document/DeviceFileTitle.h"
 #include "editing/TEditFrm.h"
@@ -45,6 +46,7 @@
 #include <QVBoxLayout>
 
 #include <climits>
+#include <tuple>
 
 namespace
 {
@@ -56,13 +58,6 @@ ScreenRect toScreenRect(const QRect &r)
 {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
-
-// The shortcut keys held with Ctrl, and the command each one clicks.
-struct Shortcut {
-    int key;
-    QPushButton *button;
-    void (TForm1::*handler)();
-};
 
 } // namespace
 
@@ -96,14 +91,12 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     fitToCaptions();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    qApp->installEventFilter(this);
+    buildKeyPreview();
     FormCreate();
 }
 
-TForm1::~TForm1()
-{
-    qApp->removeEventFilter(this);
-}
+// Out of line: the transfer view is only declared in the header.
+TForm1::~TForm1() = default;
 
 void TForm1::buildPort()
 {
@@ -140,8 +133,7 @@ QPushButton *TForm1::addButton(const char *name, const char *caption, const char
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     if (hint)
         button->setToolTip(QString::fromLatin1(hint));
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this, guarded(handler));
     return button;
 }
 
@@ -320,8 +312,7 @@ QAction *TForm1::addMenuItem(const char *name, const char *caption, void (TForm1
 {
     QAction *action = PopupMenu1->addAction(QString::fromLatin1(caption));
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this,
-            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, guarded(handler));
     return action;
 }
 
@@ -520,6 +511,25 @@ void TForm1::runCommand(const std::function<void()> &command)
     }
 }
 
+std::function<void()> TForm1::guarded(void (TForm1::*handler)())
+{
+    return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
+}
+
+void TForm1::buildKeyPreview()
+{
+    auto *keys = new ShortcutKeyPreview(this);
+    const std::tuple<int, QPushButton *, void (TForm1::*)()> shortcuts[] = {
+        {Qt::Key_N, btnNovy, &TForm1::btnNovyClick},   {Qt::Key_O, btnNacti, &TForm1::btnNactiClick},
+        {Qt::Key_S, btnUloz, &TForm1::btnUlozClick},   {Qt::Key_F, btnHledej, &TForm1::Hledej1Click},
+        {Qt::Key_P, btnTisk, &TForm1::btnTiskClick},   {Qt::Key_D, btnPrijmi, &TForm1::btnPrijmiClick},
+        {Qt::Key_U, btnPosli, &TForm1::btnPosliClick}, {Qt::Key_L, btnSeznam, &TForm1::btnSeznamClick},
+    };
+    for (const auto &[key, button, handler] : shortcuts)
+        keys->addShortcut(key, button, guarded(handler));
+    keys->setEscape(Progress, [this] { btnZrus->click(); });
+}
+
 void TForm1::showError(const QString &message)
 {
     m_prompts.showError(this, message);
@@ -643,33 +653,6 @@ void TForm1::Label2Click()
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(ContactAddress)));
 }
 
-bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    if (key == Qt::Key_Escape) {
-        if (Progress->isHidden())
-            return false;
-        runCommand([this] { btnZrusClick(); });
-        return true;
-    }
-    if (!(modifiers & Qt::ControlModifier))
-        return false;
-    const Shortcut shortcuts[] = {
-        {Qt::Key_N, btnNovy, &TForm1::btnNovyClick},   {Qt::Key_O, btnNacti, &TForm1::btnNactiClick},
-        {Qt::Key_S, btnUloz, &TForm1::btnUlozClick},   {Qt::Key_F, btnHledej, &TForm1::Hledej1Click},
-        {Qt::Key_P, btnTisk, &TForm1::btnTiskClick},   {Qt::Key_D, btnPrijmi, &TForm1::btnPrijmiClick},
-        {Qt::Key_U, btnPosli, &TForm1::btnPosliClick}, {Qt::Key_L, btnSeznam, &TForm1::btnSeznamClick},
-    };
-    for (const Shortcut &shortcut : shortcuts) {
-        // Only the button's own state counts, not the top panel's: during a
-        // transfer New still answers Ctrl+N when its own rule allows it.
-        if (shortcut.key != key || shortcut.button->testAttribute(Qt::WA_ForceDisabled))
-            continue;
-        runCommand([this, &shortcut] { (this->*shortcut.handler)(); });
-        return true;
-    }
-    return false;
-}
-
 // ---- window events --------------------------------------------------------
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -711,16 +694,7 @@ void TForm1::resizeEvent(QResizeEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(watched);
-        // A key travels from the focused control up to its parents; the
-        // window looks at it once, at its first stop.
-        const QWidget *focus = QApplication::focusWidget();
-        if (widget->window() == this && (widget == focus || (!focus && widget == this))) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            FormKeyDown(key->key(), key->modifiers());
-        }
-    } else if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
+    if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
         resizeListColumns();
         placeProgressPanel();
     } else if (watched == Label2 && event->type() == QEvent::MouseButtonRelease) {

@@ -99,9 +99,6 @@ public:
     void ComPort1AfterClose();
     void ComPort1RxChar(int count);
     void ComPort1Error(TComErrors errors);
-    // Keyboard shortcuts of the window, seen before the focused control; true
-    // when a shortcut ran. The key goes on to the focused control either way.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -127,6 +124,10 @@ private:
     void fillLanguageBox(const QList<QByteArray> &languages, int active);
     // Runs a command; a failure it raises is shown in an error box and the program goes on.
     void runCommand(const std::function<void()> &command);
+    // The handler as a command run through runCommand.
+    std::function<void()> guarded(void (TForm1::*handler)());
+    // The shortcut keys (see ShortcutKeyPreview), seen before the focused control.
+    void buildKeyPreview();
     void fitToCaptions();
     void placeProgressPanel();
     void resizeListColumns();

@@ -107,15 +107,17 @@ public:
         m_out.append("\r\n");
     }
 
-    // Every record is a header line and the next fields-per-record entries as
-    // field lines, whatever their kind; the last record ends with the list.
+    // Every record is a header line and the field entries that follow it, up
+    // to the next record header or the end of the list. The entry's own kind
+    // decides its line: a record header is always written as a header line,
+    // also in a list whose records are not all as long as the first, where
+    // counting fields per record would put it on a field line and lose it.
+    // The first entry starts the first record whatever its kind.
     void appendRecords(const RecordForm &form)
     {
-        const size_t fields = static_cast<size_t>(FieldsPerRecord(m_entries));
         for (size_t row = 0; row < m_entries.size();) {
             appendHeader(row, form);
-            const size_t end = qMin(m_entries.size(), row + 1 + fields);
-            for (++row; row < end; ++row)
+            for (++row; row < m_entries.size() && !m_entries[row].isRecordHeader(); ++row)
                 appendField(row, form.fieldTag);
             appendLine("SDE");
         }

@@ -29,6 +29,7 @@ qint64 RecordSize(const std::vector<Entry> &entries, int fieldsPerRecord);
 
 // The plain variant the program saves: SFA, then per record SDK with record
 // size and version, its SDW lines and SDE, then SFE; every line ended by CR LF.
+// A record is a record header and the field entries up to the next one.
 // A version text that is not a whole number writes 0.
 QByteArray ComposePlainDeviceFile(const std::vector<Entry> &entries, QDate date, QTime time,
                                   QByteArrayView versionText);

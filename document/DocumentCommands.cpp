@@ -1,9 +1,9 @@
 #include "document/DocumentCommands.h"
 
-#include "document/DeviceFileReader.h"
-#include "document/DeviceFileWriter.h"
+#include "document/CheckedPlainFile.h"
 #include "document/Document.h"
 #include "document/DocumentErrors.h"
+#include "document/FileAccess.h"
 #include "document/NewDocument.h"
 
 #include <QScopeGuard>
@@ -29,8 +29,10 @@ QString DocumentCommands::load(const QString &fileName, bool online)
 void DocumentCommands::save(const QString &fileName)
 {
     m_document.saveDialogFileName = fileName;
-    WriteDeviceFile(fileName);
-    LoadDeviceFile(fileName, false);
+    // The list then shows the file read back. It is the read-back that was
+    // checked against the list before the file was written, byte for byte
+    // what is on disk, so no failure of a second read can cut the list short.
+    show(WriteDeviceFile(fileName), fileName);
     m_document.listSaved = true;
 }
 
@@ -38,16 +40,24 @@ void DocumentCommands::LoadDeviceFile(const QString &fileName, bool online)
 {
     DeviceFileReadResult read = ReadDeviceFile(fileName, online, QDateTime::currentDateTime());
     const QString failure = read.error;
-    m_document.applyRead(std::move(read));
-    m_document.setFileName(fileName);
-    m_document.saveDialogFileName = m_document.openDialogFileName;
+    show(std::move(read), fileName);
     if (!failure.isEmpty())
         throw DocumentError(failure);
 }
 
-void DocumentCommands::WriteDeviceFile(const QString &fileName)
+DeviceFileReadResult DocumentCommands::WriteDeviceFile(const QString &fileName)
 {
     const auto takeName = qScopeGuard([this] { m_document.openDialogFileName = m_document.saveDialogFileName; });
-    WritePlainDeviceFile(fileName, m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(),
-                         QByteArray::number(m_document.version()));
+    CheckedPlainFile file =
+        ComposeCheckedPlainFile(m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(),
+                                m_document.version(), QDateTime::currentDateTime());
+    WriteFileSafely(fileName, file.bytes);
+    return std::move(file.readBack);
+}
+
+void DocumentCommands::show(DeviceFileReadResult &&read, const QString &fileName)
+{
+    m_document.applyRead(std::move(read));
+    m_document.setFileName(fileName);
+    m_document.saveDialogFileName = m_document.openDialogFileName;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/DeviceFileReader.h"
+
 #include <QString>
 
 class Document;
@@ -24,18 +26,24 @@ public:
     QString load(const QString &fileName, bool online);
 
     // Save of a chosen file outside online mode: the save dialog takes the
-    // name, the list is written and the list shows the file read back. On a
-    // failure the list, the file and the flag stay as they were.
+    // name, the list is written and the list shows the file read back. A list
+    // that would not read back as it stands is refused before the file is
+    // touched (see ComposeCheckedPlainFile). On a failure the list, the file
+    // and the flag stay as they were.
     void save(const QString &fileName);
 
     // Replaces the list with a device data file; the header values, kept
     // lines, file name and save dialog name follow it, also when the file fails
     // part-way (the failure is thrown after them).
     void LoadDeviceFile(const QString &fileName, bool online);
-    // Writes the list in the plain variant; the open dialog takes the save
-    // dialog's name whatever the outcome.
-    void WriteDeviceFile(const QString &fileName);
+    // Writes the list in the plain variant once it has been read back in
+    // memory to the list; returns that read-back. The open dialog takes the
+    // save dialog's name whatever the outcome.
+    DeviceFileReadResult WriteDeviceFile(const QString &fileName);
 
 private:
+    // The list, header values, kept lines and file name become what a read gave.
+    void show(DeviceFileReadResult &&read, const QString &fileName);
+
     Document &m_document;
 };

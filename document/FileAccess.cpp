@@ -101,16 +101,55 @@ int replaceableTarget(const QByteArray &target, struct stat &existing, bool &exi
     return ::access(target.constData(), W_OK) == 0 ? 0 : errno;
 }
 
-// Writes the new file completely; returns an errno or 0.
+// Writes the new file completely; returns an errno or 0. The copy takes the
+// old file's owner where the system lets it, then its mode (a change of owner
+// may clear mode bits).
 int fillNewFile(Descriptor &file, QByteArrayView bytes, const struct stat *existing)
 {
     if (const int error = writeAll(file.get(), bytes))
         return error;
-    if (existing && ::fchmod(file.get(), existing->st_mode & 07777) != 0)
-        return errno;
+    if (existing) {
+        if (::fchown(file.get(), existing->st_uid, existing->st_gid) != 0)
+            static_cast<void>(::fchown(file.get(), static_cast<uid_t>(-1), existing->st_gid));
+        if (::fchmod(file.get(), existing->st_mode & 07777) != 0)
+            return errno;
+    }
     if (::fsync(file.get()) != 0)
         return errno;
     return file.close();
+}
+
+// A new file beside the target, renamed over it once complete; returns an errno or 0.
+int replaceFile(const QString &targetName, QByteArrayView bytes, const struct stat *existing)
+{
+    QByteArray tempName;
+    Descriptor file(createBeside(targetName, tempName));
+    if (file.get() < 0)
+        return errno;
+    int error = fillNewFile(file, bytes, existing);
+    if (!error && ::rename(tempName.constData(), QFile::encodeName(targetName).constData()) != 0)
+        error = errno;
+    if (error)
+        ::unlink(tempName.constData());
+    return error;
+}
+
+// The bytes over the existing file's content, which is cut to their length; returns an errno or 0.
+int writeInPlace(const QString &targetName, QByteArrayView bytes)
+{
+    Descriptor file(::open(QFile::encodeName(targetName).constData(), O_WRONLY | O_CLOEXEC));
+    if (file.get() < 0)
+        return errno;
+    if (const int error = writeAll(file.get(), bytes))
+        return error;
+    if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(file.get()) != 0)
+        return errno;
+    return file.close();
+}
+
+bool folderWritable(const QString &targetName)
+{
+    return ::access(QFile::encodeName(QFileInfo(targetName).absolutePath()).constData(), W_OK | X_OK) == 0;
 }
 
 } // namespace
@@ -139,23 +178,24 @@ QByteArray ReadWholeFile(const QString &fileName)
     }
 }
 
-void WriteFileSafely(const QString &fileName, QByteArrayView bytes)
+SaveMethod ChooseSaveMethod(const SaveTarget &target)
+{
+    if (!target.exists)
+        return SaveMethod::Replace;
+    return target.links > 1 || !target.folderWritable ? SaveMethod::InPlace : SaveMethod::Replace;
+}
+
+void WriteFileSafely(const QString &fileName, QByteArrayView bytes, SaveMethod (*choose)(const SaveTarget &))
 {
     const QString targetName = replacedFile(fileName);
-    const QByteArray target = QFile::encodeName(targetName);
     struct stat existing;
     bool exists = false;
-    if (const int error = replaceableTarget(target, existing, exists))
+    if (const int error = replaceableTarget(QFile::encodeName(targetName), existing, exists))
         throw fileError("Cannot create file", fileName, error);
-    QByteArray tempName;
-    Descriptor file(createBeside(targetName, tempName));
-    if (file.get() < 0)
-        throw fileError("Cannot create file", fileName, errno);
-    int error = fillNewFile(file, bytes, exists ? &existing : nullptr);
-    if (!error && ::rename(tempName.constData(), target.constData()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(tempName.constData());
+    const SaveTarget target{exists, folderWritable(targetName), exists ? qint64(existing.st_nlink) : 0};
+    const int error = choose(target) == SaveMethod::InPlace
+                          ? writeInPlace(targetName, bytes)
+                          : replaceFile(targetName, bytes, exists ? &existing : nullptr);
+    if (error)
         throw fileError("Cannot create file", fileName, error);
-    }
 }

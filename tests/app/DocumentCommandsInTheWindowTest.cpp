@@ -134,3 +134,25 @@ TEST_F(DocumentCommandsInTheWindow, TheHeaderControlsShowTheDocumentAndHandBackT
     EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(7, 8, 9));
     EXPECT_EQ(child<QSpinBox>("SpinVerze")->value(), -3);
 }
+
+TEST_F(DocumentCommandsInTheWindow, ASaveThatWouldNotReadBackKeepsTheFileAndTheList)
+{
+    const QString path = dir.filePath("device.txt");
+    const QByteArray file = "SFA $07.12.26 15:12:03$\r\n"
+                            "SDK   1   1 \\one\\     1     0 0\r\nSDW     0  1 C01\r\nSDE\r\n"
+                            "SDK   1   2 \\two\\     1     0 0\r\nSDW   BCDEF0\r\nSDE\r\n"
+                            "SDK   1   3 \\six\\     1     0 0\r\nSDW     0  1 C06\r\nSDE\r\nSFE\r\n";
+    TestFiles::write(path, file);
+    prompts.openAnswer = path;
+    click("btnNacti");
+    ASSERT_EQ(form->document().entries().count(), 6);
+    form->document().listSaved = false;
+    prompts.saveAnswer = path;
+    click("btnUloz");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith("Cannot save: row 4 would not read back"))
+        << prompts.errors[0].toStdString();
+    EXPECT_EQ(TestFiles::read(path), file);
+    EXPECT_EQ(form->document().entries().count(), 6);
+    EXPECT_FALSE(form->document().listSaved);
+}

@@ -57,7 +57,7 @@ protected:
     void click(const char *button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
     void clickOnLine() { QTest::mouseClick(child<QCheckBox>("cbOnLine"), Qt::LeftButton, {}, QPoint(5, 5)); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
-    void pressEscape() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }
+    void pressEscape() { QTest::keyClick(form->windowHandle(), Qt::Key_Escape); }
     void selectRow(int row) { child<QTableView>("Seznam")->selectRow(row); }
 
     // The bytes the program wrote, exactly these and nothing more.

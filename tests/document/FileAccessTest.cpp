@@ -13,6 +13,9 @@
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -63,7 +66,120 @@ private:
     void (*m_savedHandler)(int) = nullptr;
 };
 
+struct stat statOf(const QString &name)
+{
+    struct stat info {
+    };
+    ::stat(QFile::encodeName(name).constData(), &info);
+    return info;
+}
+
+// The user the writes of a test run as when the tests run as the superuser,
+// whom the system lets write anywhere.
+constexpr uid_t Nobody = 65534;
+
+// Runs write as a user who may write the file but not its folder: as that
+// user in a child process when the tests run as the superuser, else with the
+// folder made read-only. Returns whether the write succeeded.
+bool writeWithReadOnlyFolder(const QString &folder, const QString &file, void (*write)(const QString &))
+{
+    const QByteArray folderName = QFile::encodeName(folder);
+    if (::geteuid() != 0) {
+        ::chmod(folderName.constData(), 0555);
+        bool written = true;
+        try {
+            write(file);
+        } catch (const std::runtime_error &) {
+            written = false;
+        }
+        ::chmod(folderName.constData(), 0755);
+        return written;
+    }
+    ::chmod(folderName.constData(), 0755);
+    ::chown(QFile::encodeName(file).constData(), Nobody, Nobody);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+            ::_exit(2);
+        try {
+            write(file);
+        } catch (const std::runtime_error &) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 } // namespace
+
+TEST(SaveMethod, ReplacesWhereItCanAndWritesInPlaceWhereAReplaceWouldFailOrPartNames)
+{
+    EXPECT_EQ(ChooseSaveMethod({false, true, 0}), SaveMethod::Replace);
+    EXPECT_EQ(ChooseSaveMethod({false, false, 0}), SaveMethod::Replace); // a new file needs the folder anyway
+    EXPECT_EQ(ChooseSaveMethod({true, true, 1}), SaveMethod::Replace);
+    EXPECT_EQ(ChooseSaveMethod({true, false, 1}), SaveMethod::InPlace);
+    EXPECT_EQ(ChooseSaveMethod({true, true, 2}), SaveMethod::InPlace);
+}
+
+TEST(WriteFileSafely, AFileWithSeveralNamesKeepsThemAll)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("data.txt");
+    const QString other = dir.filePath("other name.txt");
+    putFile(name, "old content that is longer");
+    ASSERT_EQ(::link(QFile::encodeName(name).constData(), QFile::encodeName(other).constData()), 0);
+    const ino_t inode = statOf(name).st_ino;
+    WriteFileSafely(name, "new");
+    EXPECT_EQ(contentOf(other), "new");
+    EXPECT_EQ(statOf(name).st_ino, inode);
+    EXPECT_EQ(statOf(name).st_nlink, 2u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"data.txt", "other name.txt"}));
+}
+
+TEST(WriteFileSafely, AWritableFileInAFolderThatIsNotIsWrittenInPlace)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("data.txt");
+    putFile(name, "old content that is longer");
+    ::chmod(QFile::encodeName(name).constData(), 0640);
+    EXPECT_TRUE(writeWithReadOnlyFolder(dir.path(), name, [](const QString &file) { WriteFileSafely(file, "new"); }));
+    EXPECT_EQ(contentOf(name), "new");
+    EXPECT_EQ(statOf(name).st_mode & 07777, 0640u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"data.txt"});
+}
+
+TEST(WriteFileSafely, InPlaceKeepsTheFileItselfAndCutsItToTheNewLength)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("data.txt");
+    putFile(name, "old content that is longer");
+    ::chmod(QFile::encodeName(name).constData(), 0604);
+    const ino_t inode = statOf(name).st_ino;
+    WriteFileSafely(name, "short", [](const SaveTarget &target) {
+        EXPECT_TRUE(target.exists);
+        EXPECT_EQ(target.links, 1);
+        return SaveMethod::InPlace;
+    });
+    EXPECT_EQ(contentOf(name), "short");
+    EXPECT_EQ(statOf(name).st_ino, inode);
+    EXPECT_EQ(statOf(name).st_mode & 07777, 0604u);
+}
+
+TEST(WriteFileSafely, AReplacedFileKeepsItsOwnerWhereTheSystemAllows)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser may give a file to another user";
+    QTemporaryDir dir;
+    const QString name = dir.filePath("data.txt");
+    putFile(name, "old");
+    ::chown(QFile::encodeName(name).constData(), Nobody, Nobody);
+    WriteFileSafely(name, "new");
+    EXPECT_EQ(statOf(name).st_uid, Nobody);
+    EXPECT_EQ(statOf(name).st_gid, Nobody);
+}
 
 TEST(WriteFileSafely, ReplacesTheContentKeepsPermissionsAndLeavesNothingBehind)
 {
