@@ -1,6 +1,8 @@
 #include "app/TForm1.h"
 
+#include "app/ContactLabel.h"
 #include "app/ControlStateRule.h"
+#include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
 #include "app/ProgramFiles.h"
@@ -22,14 +24,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMoveEvent>
 #include <QPlainTextEdit>
@@ -40,12 +39,9 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimeEdit>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
-#include <climits>
 #include <tuple>
 
 namespace
@@ -119,7 +115,6 @@ void TForm1::FormCreate()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_workArea = toScreenRect(screen->availableGeometry());
-    bindHeaderValues();
     UpdateControls(true);
 }
 
@@ -223,62 +218,11 @@ QWidget *TForm1::buildPortGroup()
 
 QWidget *TForm1::buildHeaderStrip()
 {
-    Panel1 = new QFrame;
-    Panel1->setObjectName("Panel1");
-    auto *strip = new QHBoxLayout(Panel1);
-    strip->setContentsMargins(0, 2, 0, 0);
-    Label1 = new QLabel(QString::fromUtf8("Založeno:"));
-    Label1->setObjectName("Label1");
-    DatePicker = new QDateEdit;
-    DatePicker->setObjectName("DatePicker");
-    DatePicker->setDisplayFormat("dd.MM.yy");
-    DatePicker->setCalendarPopup(true);
-    TimePicker = new QTimeEdit;
-    TimePicker->setObjectName("TimePicker");
-    TimePicker->setDisplayFormat("HH:mm:ss");
-    auto *versionLabel = new QLabel(QStringLiteral("Ver.:"));
-    versionLabel->setObjectName("Label3");
-    SpinVerze = new QSpinBox;
-    SpinVerze->setObjectName("SpinVerze");
-    SpinVerze->setRange(INT_MIN, INT_MAX);
-    // The version is written into files as plain decimal, whatever the system's number style.
-    SpinVerze->setLocale(QLocale::c());
-    SpinVerze->setValue(0);
-    Label1->setBuddy(DatePicker);
-    versionLabel->setBuddy(SpinVerze);
-    strip->addWidget(Label1);
-    strip->addWidget(DatePicker);
-    strip->addWidget(TimePicker);
-    strip->addSpacing(8);
-    strip->addWidget(versionLabel);
-    strip->addWidget(SpinVerze, 1);
-    return Panel1;
-}
-
-void TForm1::bindHeaderValues()
-{
-    showHeaderValues();
-    connect(&m_document, &Document::headerChanged, this, &TForm1::showHeaderValues);
+    Panel1 = new HeaderValueStrip(m_document);
+    connect(Panel1->versionBox(), &QSpinBox::textChanged, this, guarded(&TForm1::SpinVerzeChange));
     connect(&m_document, &Document::fileNameChanged, this,
             [this] { setWindowTitle(DeviceFileWindowTitle(m_document.fileName())); });
-    const auto takeStamp = [this] { m_document.setCreated(DatePicker->date(), TimePicker->time()); };
-    connect(DatePicker, &QDateEdit::dateChanged, this, takeStamp);
-    connect(TimePicker, &QTimeEdit::timeChanged, this, takeStamp);
-    connect(SpinVerze, &QSpinBox::valueChanged, &m_document, &Document::setVersion);
-    connect(SpinVerze, &QSpinBox::textChanged, this, [this] { runCommand([this] { SpinVerzeChange(); }); });
-}
-
-void TForm1::showHeaderValues()
-{
-    // Both pickers show the document before either hands its value back.
-    {
-        const QSignalBlocker blockDate(DatePicker);
-        const QSignalBlocker blockTime(TimePicker);
-        DatePicker->setDate(m_document.createdDate());
-        TimePicker->setTime(m_document.createdTime());
-    }
-    // The version box is not blocked: a version set by a load counts as a change (SpinVerzeChange).
-    SpinVerze->setValue(m_document.version());
+    return Panel1;
 }
 
 void TForm1::buildList()
@@ -367,11 +311,9 @@ void TForm1::buildStatusLine()
 {
     auto *system = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
     system->setObjectName("StatusText");
-    Label2 = new QLabel(QString::fromLatin1(ContactAddress));
+    Label2 = new ContactLabel(QString::fromLatin1(ContactAddress));
     Label2->setObjectName("Label2");
-    Label2->setCursor(Qt::PointingHandCursor);
-    Label2->setStyleSheet(QStringLiteral("color: navy"));
-    Label2->installEventFilter(this);
+    connect(Label2, &ContactLabel::clicked, this, [this] { Label2Click(); });
     statusBar()->setMinimumHeight(20);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(system, 1);
@@ -480,9 +422,7 @@ void TForm1::UpdateControls(bool ready)
     btnSeznam->setEnabled(s.goTo);
     btnZpet->setEnabled(s.back);
     Panel_Tlacitka->setEnabled(s.topPanel);
-    SpinVerze->setEnabled(s.headerValues);
-    DatePicker->setEnabled(s.headerValues);
-    TimePicker->setEnabled(s.headerValues);
+    Panel1->setValuesEnabled(s.headerValues);
     cbOtevri->setEnabled(s.openReceived);
 }
 
@@ -650,7 +590,7 @@ void TForm1::btnKonecClick()
 
 void TForm1::Label2Click()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(ContactAddress)));
+    Label2->openMail();
 }
 
 // ---- window events --------------------------------------------------------
@@ -697,8 +637,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
         resizeListColumns();
         placeProgressPanel();
-    } else if (watched == Label2 && event->type() == QEvent::MouseButtonRelease) {
-        Label2Click();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -12,11 +12,12 @@
 #include <functional>
 #include <memory>
 
+class ContactLabel;
+class HeaderValueStrip;
 class Prompts;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -25,9 +26,7 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
 class QTableView;
-class QTimeEdit;
 class QTimer;
 class TComComboBox;
 class TComPort;
@@ -132,8 +131,6 @@ private:
     void placeProgressPanel();
     void resizeListColumns();
     void showError(const QString &message);
-    void bindHeaderValues();
-    void showHeaderValues();
     void showLoadedList();
 
     Prompts &m_prompts;
@@ -160,11 +157,7 @@ private:
     QCheckBox *cbOtevri = nullptr;
     QComboBox *cbJazyk = nullptr;
     QGroupBox *GroupBox1 = nullptr;
-    QFrame *Panel1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QDateEdit *DatePicker = nullptr;
-    QTimeEdit *TimePicker = nullptr;
-    QSpinBox *SpinVerze = nullptr;
+    HeaderValueStrip *Panel1 = nullptr;
     QTableView *Seznam = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QAction *Novy = nullptr;
@@ -180,7 +173,7 @@ private:
     QLabel *Procenta = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *btnZrus = nullptr;
-    QLabel *Label2 = nullptr;
+    ContactLabel *Label2 = nullptr;
     TComPort *ComPort1 = nullptr;
     QList<TComComboBox *> m_portBoxes;
     // The transfers and the window as they see it; the double-click is attached there.

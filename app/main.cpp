@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/ProgramFiles.h"
 #include "app/ProgramWindows.h"
 #include "app/QtPrompts.h"
@@ -5,10 +6,45 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace
+{
+
+QStringList argumentList(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int answer(const CommandLine &commandLine)
+{
+    std::FILE *stream = commandLine.request() == CommandLine::Request::Refuse ? stderr : stdout;
+    std::fputs(qPrintable(commandLine.answer() + '\n'), stream);
+    return commandLine.exitCode();
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // --help and --version are answered before Qt starts, so they need no display.
+    const CommandLine asGiven(argumentList(argc, argv));
+    if (asGiven.request() == CommandLine::Request::Help || asGiven.request() == CommandLine::Request::Version)
+        return answer(asGiven);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinOrba"));
+    QApplication::setApplicationVersion(QStringLiteral(WINORBA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(WINORBA_APP_ID));
+
+    // Qt has taken its own options (-platform, -style, ...) off the command line; the rest is ours.
+    const CommandLine commandLine(QCoreApplication::arguments());
+    if (commandLine.request() != CommandLine::Request::Run)
+        return answer(commandLine);
+
     QtPrompts prompts;
     const std::unique_ptr<TForm1> form = CreateProgramWindows(prompts, ProgramFiles::languageFile());
     form->show();

@@ -1,12 +1,14 @@
-// Times Load (read the file, build the entries, give them to the model, show
-// them) and Save (compose, replace the file safely, read it back) of a device
-// data file of 10,000 records of 20 fields, then once of a million entries.
+// Times the Load command (read the file, build the entries, give them to the
+// document's model, show them) and the Save command (compose, read back in
+// memory and compare with the list, replace the file safely, show the
+// read-back) on a device data file of 10,000 records of 20 fields, then once
+// on a million entries.
 
 #include "document_bench.h"
 
-#include "document/DeviceFileReader.h"
 #include "document/DeviceFileWriter.h"
-#include "document/EntryModel.h"
+#include "document/Document.h"
+#include "document/DocumentCommands.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,39 +23,42 @@ namespace
 const QDate Day(2026, 12, 7);
 const QTime Clock(15, 12, 3);
 
-double loadMs(const QString &fileName, EntryModel &model)
+double loadMs(const QString &fileName, DocumentCommands &commands)
 {
     QElapsedTimer timer;
     timer.start();
-    DeviceFileReadResult read = ReadDeviceFile(fileName, false, QDateTime::currentDateTime());
-    if (!read.error.isEmpty())
-        std::printf("load failed: %s\n", qPrintable(read.error));
-    model.assign(std::move(read.entries));
+    const QString failure = commands.load(fileName, false);
+    if (!failure.isEmpty())
+        std::printf("load failed: %s\n", qPrintable(failure));
     QApplication::processEvents();
     return timer.nsecsElapsed() / 1e6;
 }
 
-double saveMs(const QString &fileName, const EntryModel &model)
+double saveMs(const QString &fileName, DocumentCommands &commands, const Document &document)
 {
+    const size_t entries = document.entries().entries().size();
     QElapsedTimer timer;
     timer.start();
-    WritePlainDeviceFile(fileName, model.entries(), Day, Clock, "3");
-    const DeviceFileReadResult back = ReadDeviceFile(fileName, false, QDateTime::currentDateTime());
-    if (back.entries.size() != model.entries().size())
-        std::printf("read back %zu entries of %zu\n", back.entries.size(), model.entries().size());
-    return timer.nsecsElapsed() / 1e6;
+    commands.save(fileName);
+    QApplication::processEvents();
+    const double elapsed = timer.nsecsElapsed() / 1e6;
+    if (document.entries().entries().size() != entries)
+        std::printf("read back %zu entries of %zu\n", document.entries().entries().size(), entries);
+    return elapsed;
 }
 
-void measure(const QString &fileName, int records, int runs, EntryModel &model)
+void measure(const QString &fileName, int records, int runs, Document &document)
 {
     constexpr int FieldsPerRecord = 20;
     WritePlainDeviceFile(fileName, DocumentBench::recordList(records, FieldsPerRecord), Day, Clock, "3");
+    DocumentCommands commands(document);
     std::vector<double> loads;
     std::vector<double> saves;
     for (int run = 0; run < runs; ++run) {
-        loads.push_back(loadMs(fileName, model));
-        saves.push_back(saveMs(fileName, model));
+        loads.push_back(loadMs(fileName, commands));
+        saves.push_back(saveMs(fileName, commands, document));
     }
+    const EntryModel &model = document.entries();
     const double entries = model.count();
     std::printf("%d records x %d fields = %d entries, %lld bytes, %d runs\n", records, FieldsPerRecord, model.count(),
                 static_cast<long long>(QFileInfo(fileName).size()), runs);
@@ -70,13 +75,13 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    EntryModel model;
+    Document document;
     QTableView view;
-    view.setModel(&model);
+    view.setModel(&document.entries());
     view.show();
     QApplication::processEvents();
     std::printf("resident at start: %.1f MB\n", DocumentBench::statusKb("VmRSS:") / 1024.0);
-    measure(dir.filePath("records.txt"), 10000, 7, model);
-    measure(dir.filePath("million.txt"), 47620, 1, model);
+    measure(dir.filePath("records.txt"), 10000, 7, document);
+    measure(dir.filePath("million.txt"), 47620, 1, document);
     return 0;
 }
