@@ -1,0 +1,212 @@
+// winorba-devsim: a device on a pseudo-terminal, for trying WinOrba's
+// transfers without hardware. See --help.
+
+#include "devsim/DeviceSimulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace
+{
+
+const char *const Description = R"(A device on a pseudo-terminal for WinOrba: it serves FOLDER, a folder of
+device data files, as the device's own files, so that Send, Receive and On Line
+mode can be tried without hardware.
+
+Put the port path it prints (or the --link path) in section [ComPort1] of
+WinOrba.lng as Port=..., with WinOrba closed, then start WinOrba.
+
+What it answers:
+  *KORAX@DSTRANS$!     STRANS$!
+  *KORAX@DIR$!         the directory: a device data file with one record per
+                       file (record number = file number, name = file name,
+                       one field at offset 0 = the file size in bytes)
+  *KORAX@RD001%nnn$!   the bytes of file nnn
+  *KORAX@DEL001%nnn$!  deletes file nnn from FOLDER (no answer)
+  *KORAX@DSDOWN$!      SDOWN$!, then stores the program's upload in place of
+                       the file deleted just before (or as a new file)
+  *KORAX@EW$!, *KORAX@BREAK$!   no answer
+A file is listed under the number of its first record; a file without a free
+number of its own gets the lowest free number. A file the program sends
+without a command (Send) is stored as FOLDER/received-nnn.txt.
+
+For Receive: start Receive in WinOrba, then press Enter here to push the
+--push file, or type the path of another file and press Enter.
+
+Every event is printed; Ctrl+C ends.)";
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 0;
+    (void)!write(g_signalPipe[1], &byte, 1);
+}
+
+void print(const QString &text)
+{
+    std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+// Control characters of wire text shown as escapes, so a trace line stays one line.
+QString printable(const QByteArray &bytes)
+{
+    QString text;
+    for (const char c : bytes) {
+        if (c == '\r')
+            text += QStringLiteral("\\r");
+        else if (c == '\n')
+            text += QStringLiteral("\\n");
+        else if (static_cast<unsigned char>(c) < ' ')
+            text += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'));
+        else
+            text += QChar::fromLatin1(c);
+    }
+    return text;
+}
+
+bool readNumber(const QCommandLineParser &parser, const QString &name, qint64 minimum, qint64 &value)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    value = parser.value(name).toLongLong(&ok);
+    if (ok && value >= minimum)
+        return true;
+    std::fprintf(stderr, "winorba-devsim: --%s needs a whole number of at least %lld.\n", qPrintable(name),
+                 static_cast<long long>(minimum));
+    return false;
+}
+
+bool readOptions(const QCommandLineParser &parser, DeviceSimulator::Options &options)
+{
+    if (parser.positionalArguments().size() != 1) {
+        std::fprintf(stderr, "winorba-devsim: give one FOLDER to serve (see --help).\n");
+        return false;
+    }
+    options.folder = parser.positionalArguments().constFirst();
+    options.linkPath = parser.value(QStringLiteral("link"));
+    qint64 seed = 0;
+    qint64 maxChunk = options.maxChunk;
+    qint64 hangUp = options.hangUpAfter;
+    if (!readNumber(parser, QStringLiteral("chunk-seed"), 0, seed) ||
+        !readNumber(parser, QStringLiteral("max-chunk"), 1, maxChunk) ||
+        !readNumber(parser, QStringLiteral("hang-up-after"), 0, hangUp))
+        return false;
+    options.chunkSeed = static_cast<quint32>(seed);
+    options.maxChunk = maxChunk;
+    options.hangUpAfter = hangUp;
+    return true;
+}
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QString::fromUtf8(Description));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder served as the device's files."));
+    parser.addOptions({
+        {QStringLiteral("link"), QStringLiteral("Make a symbolic link to the port at PATH."), QStringLiteral("PATH")},
+        {QStringLiteral("push"), QStringLiteral("The file Enter pushes for a Receive in WinOrba."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("chunk-seed"),
+         QStringLiteral("Cut everything sent into pieces of random size from seed N (0, the default: no cutting)."),
+         QStringLiteral("N")},
+        {QStringLiteral("max-chunk"), QStringLiteral("The largest piece when cutting (default 16)."),
+         QStringLiteral("N")},
+        {QStringLiteral("hang-up-after"),
+         QStringLiteral("Hang the line up once N bytes have been sent, as an unplugged adapter does."),
+         QStringLiteral("N")},
+        {QStringLiteral("trace"), QStringLiteral("Print every byte both ways.")},
+    });
+}
+
+void reportEvents(DeviceSimulator &simulator, bool trace)
+{
+    QObject::connect(&simulator, &DeviceSimulator::programPortChanged, [](bool open) {
+        print(open ? QStringLiteral("WinOrba opened the port.") : QStringLiteral("WinOrba closed the port."));
+    });
+    QObject::connect(&simulator, &DeviceSimulator::commandReceived,
+                     [](const QByteArray &command) { print(QStringLiteral("<- ") + printable(command)); });
+    QObject::connect(&simulator, &DeviceSimulator::fileStored,
+                     [](const QString &path) { print(QStringLiteral("Stored %1").arg(path)); });
+    QObject::connect(&simulator, &DeviceSimulator::notice, print);
+    QObject::connect(&simulator, &DeviceSimulator::hungUp, qApp, &QCoreApplication::quit);
+    if (trace) {
+        QObject::connect(&simulator, &DeviceSimulator::wire,
+                         [](DeviceSimulator::Direction direction, const QByteArray &bytes) {
+                             const bool in = direction == DeviceSimulator::Direction::FromProgram;
+                             print((in ? QStringLiteral("<<< ") : QStringLiteral(">>> ")) + printable(bytes));
+                         });
+    }
+}
+
+// Each line typed pushes a file: an empty line the --push file, else the path typed.
+void pushOnEnter(DeviceSimulator &simulator, const QString &pushFile, QObject *owner)
+{
+    auto *input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, owner);
+    auto *pending = new QByteArray;
+    QObject::connect(input, &QObject::destroyed, [pending] { delete pending; });
+    QObject::connect(input, &QSocketNotifier::activated, [&simulator, pushFile, input, pending] {
+        char buffer[1024];
+        const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            input->setEnabled(false);
+            return;
+        }
+        pending->append(buffer, n);
+        for (qsizetype end; (end = pending->indexOf('\n')) >= 0; pending->remove(0, end + 1)) {
+            const QString typed = QString::fromLocal8Bit(pending->first(end)).trimmed();
+            const QString file = typed.isEmpty() ? pushFile : typed;
+            const QString error = file.isEmpty() ? QStringLiteral("No file to push: give --push FILE or type a path.")
+                                                 : simulator.pushFile(file);
+            if (!error.isEmpty())
+                print(error);
+        }
+    });
+}
+
+void quitOnSignals(QObject *owner)
+{
+    if (pipe(g_signalPipe) != 0)
+        return;
+    auto *stop = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, owner);
+    QObject::connect(stop, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGHUP, onSignal);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("winorba-devsim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WINORBA_VERSION));
+    QCommandLineParser parser;
+    addOptions(parser);
+    parser.process(app);
+    DeviceSimulator::Options options;
+    if (!readOptions(parser, options))
+        return 2;
+
+    DeviceSimulator simulator(options);
+    if (const QString error = simulator.start(); !error.isEmpty()) {
+        std::fprintf(stderr, "winorba-devsim: %s\n", error.toLocal8Bit().constData());
+        return 1;
+    }
+    const QString port = options.linkPath.isEmpty() ? simulator.portPath() : options.linkPath;
+    print(QStringLiteral("Serving %1 on %2").arg(options.folder, simulator.portPath()));
+    print(QStringLiteral("Put this in section [ComPort1] of WinOrba.lng: Port=%1").arg(port));
+    reportEvents(simulator, parser.isSet(QStringLiteral("trace")));
+    pushOnEnter(simulator, parser.value(QStringLiteral("push")), &app);
+    quitOnSignals(&app);
+    return app.exec();
+}
