@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -59,6 +60,13 @@ protected:
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void pressEscape() { QTest::keyClick(form->windowHandle(), Qt::Key_Escape); }
     void selectRow(int row) { child<QTableView>("Seznam")->selectRow(row); }
+    void doubleClickRow(int row)
+    {
+        auto *list = child<QTableView>("Seznam");
+        const QPoint at = list->visualRect(list->model()->index(row, 1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
 
     // The bytes the program wrote, exactly these and nothing more.
     void expectWire(const QByteArray &bytes) { EXPECT_EQ(device.receive(bytes.size()), bytes); }
@@ -145,8 +153,7 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(port().Connected());
 
-    selectRow(2);
-    trigger("Upravit1");
+    doubleClickRow(2);
     expectWire("*KORAX@RD001%005$!");
     EXPECT_TRUE(panelShown());
     deviceSends(DeviceFile);
@@ -229,6 +236,18 @@ TEST_F(Transfers, ReceivesOffLineWithoutOpeningWhenNotTicked)
     EXPECT_EQ(TestFiles::read(target), DeviceFile);
     EXPECT_TRUE(form->document().entries().isEmpty());
     EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, TheBarRunsThroughAHundredPerThousandCharactersReceived)
+{
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    for (int i = 0; i < 5; ++i)
+        deviceSends(QByteArray(499, 'x') + "\n");
+    EXPECT_EQ(child<QLabel>("Procenta")->text(), "50 %");
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 50);
+    EXPECT_TRUE(panelShown());
+    EXPECT_TRUE(port().Connected());
 }
 
 TEST_F(Transfers, ADirectoryArrivingOneByteAtATime)
