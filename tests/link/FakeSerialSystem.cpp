@@ -30,7 +30,12 @@ public:
         m_line.queued -= n;
         return n;
     }
-    qint64 write(const char *, qint64 size) override { return size; }
+    qint64 write(const char *data, qint64 size) override
+    {
+        const qint64 taken = m_line.writeLimit < 0 ? size : std::min(size, m_line.writeLimit);
+        m_line.written.append(data, taken);
+        return taken;
+    }
     SerialErrorState fetchErrorState() override { return std::exchange(m_line.errors, {}); }
     qint64 inputQueueLength() override { return m_line.queued; }
     void purge() override

@@ -6,8 +6,8 @@
 #include "link/ComValueText.h"
 #include "link/EComPort.h"
 #include "link/PosixSerialSystem.h"
-#include "link/boxes/TComComboBox.h"
 #include "link/TComPort.h"
+#include "link/boxes/TComComboBox.h"
 
 #include <QAbstractItemView>
 #include <QDir>
