@@ -5,7 +5,8 @@ ControlStates ComputeControlStates(const ControlStateInputs &in)
     ControlStates s;
     const bool offline = !in.online;
     s.load = in.ready && offline;
-    s.save = in.ready && offline && in.hasEntries;
+    // On Line, Save writes an open device file back to the device.
+    s.save = in.ready && (offline || in.deviceFileOpen) && in.hasEntries;
     s.find = in.ready && in.hasEntries;
     s.send = in.ready && offline && in.listSaved;
     s.receive = in.ready && offline;

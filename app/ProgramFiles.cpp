@@ -47,6 +47,12 @@ QString ProgramFiles::transferFile()
     return resolveForThisProgram(".tmp");
 }
 
+QString ProgramFiles::transferFileFor(const QString &languageFile)
+{
+    const QFileInfo language(languageFile);
+    return language.dir().filePath(language.completeBaseName() + ".tmp");
+}
+
 QString ProgramFiles::resolve(const QString &executablePath, const QString &configFolder, const QString &extension)
 {
     const QFileInfo executable(executablePath);

@@ -19,6 +19,8 @@ class ProgramFiles
 public:
     static QString languageFile();
     static QString transferFile();
+    // The transfer file that goes with a language file: same folder, same name, extension ".tmp".
+    static QString transferFileFor(const QString &languageFile);
 
     // The rule itself, for a given executable and configuration folder.
     static QString resolve(const QString &executablePath, const QString &configFolder, const QString &extension);

@@ -5,18 +5,20 @@
 #include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
+#include "app/ProgramFiles.h"
 #include "app/Prompts.h"
 #include "app/ShortcutKeyPreview.h"
+#include "app/TransferWindowView.h"
 #include "document/DeviceFileTitle.h"
 #include "editing/FindCommand.h"
 #include "editing/TEditFrm.h"
 #include "editing/TfrmSeznam.h"
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
-#include "link/ComExceptionDisplay.h"
 #include "link/ComPortSettingsFile.h"
-#include "link/TComComboBox.h"
 #include "link/TComPort.h"
+#include "link/TransferSession.h"
+#include "link/boxes/TComComboBox.h"
 #include "print/TFrmTisk.h"
 
 #include <QApplication>
@@ -77,10 +79,11 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     layout->addWidget(Panel_Tlacitka);
     layout->addWidget(Seznam, 1);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
+    m_transferView = std::make_unique<TransferWindowView>(*this, m_prompts);
+    m_transfers = new TransferSession(*ComPort1, m_document, *m_transferView, Texts,
+                                      ProgramFiles::transferFileFor(languageFile), this);
+    connect(&m_transfers->timer(), &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
+    connect(m_transfers, &TransferSession::closeRequested, this, &QWidget::close);
 
     resize(426, 724);
     fitToCaptions();
@@ -90,10 +93,8 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     FormCreate();
 }
 
-TForm1::~TForm1()
-{
-    ComExceptionDisplay::setHandler({});
-}
+// Out of line: the transfer view is only declared in the header.
+TForm1::~TForm1() = default;
 
 void TForm1::buildPort()
 {
@@ -107,8 +108,9 @@ void TForm1::buildPort()
     connect(ComPort1, &TCustomComPort::OnError, this,
             [this](QObject *, TComErrors errors) { runCommand([this, errors] { ComPort1Error(errors); }); });
     // Failures of the port's own handlers (a choice in a port box, say) are shown like a command's.
-    ComExceptionDisplay::setHandler(
-        [this](const std::exception &failure) { showError(QString::fromUtf8(failure.what())); });
+    connect(ComPort1, &TCustomComPort::OnFailure, this, [this](QObject *, const QString &message) {
+        runCommand([this, message] { m_transfers->PortFailed(message); });
+    });
 }
 
 void TForm1::FormCreate()
@@ -246,7 +248,7 @@ void TForm1::buildList()
     Seznam->viewport()->installEventFilter(this);
     Seznam->installEventFilter(this);
     connect(Seznam, &QTableView::doubleClicked, this, [this] {
-        if (m_doubleClickAttached)
+        if (m_transferView->doubleClickAttached())
             runCommand([this] { Upravit1Click(); });
     });
     connect(Seznam, &QTableView::customContextMenuRequested, this,
@@ -397,13 +399,7 @@ void TForm1::fillLanguageBox(const QList<QByteArray> &languages, int active)
 void TForm1::FormClose()
 {
     // Each step runs whatever the one before it met: the window always closes.
-    if (cbOnLine->isChecked()) {
-        runCommand([this] {
-            ComPort1->OpenPort();
-            ComPort1->SendText("*KORAX@EW$!");
-        });
-    }
-    runCommand([this] { ComPort1->ClosePort(); });
+    runCommand([this] { m_transfers->WindowClosing(); });
     // The box's index counts only while its text is still that item's: a
     // typed name that is no listed language selects nothing.
     int active = cbJazyk->currentIndex();
@@ -522,8 +518,7 @@ void TForm1::showLoadedList()
 
 void TForm1::btnUlozClick()
 {
-    // Writing a device file back to the device (On Line) belongs to the transfer commands.
-    if (cbOnLine->isChecked())
+    if (m_transfers->SaveToDevice())
         return;
     const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName);
     if (!fileName)
@@ -549,28 +544,47 @@ void TForm1::SpinVerzeChange()
     btnNovy->setEnabled(false);
 }
 
+// ---- transfers (TransferSession) -------------------------------------------
+
+void TForm1::btnPosliClick()
+{
+    m_transfers->Send();
+}
+void TForm1::btnPrijmiClick()
+{
+    m_transfers->Receive();
+}
+void TForm1::cbOnLineClick()
+{
+    m_transfers->OnLineSwitched();
+}
+void TForm1::btnZpetClick()
+{
+    m_transfers->Back();
+}
+void TForm1::btnZrusClick()
+{
+    m_transfers->Cancel();
+}
 void TForm1::Timer1Timer()
 {
-    Timer1->stop();
-    ComPort1->ClosePort();
+    m_transfers->TimerTick();
 }
-
 void TForm1::ComPort1BeforeOpen()
 {
-    m_doubleClickAttached = false;
-    UpdateControls(false);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    Procenta->setText(QStringLiteral("  0 %"));
-    Progress->show();
-    Progress->repaint();
+    m_transfers->BeforeOpen();
 }
-
 void TForm1::ComPort1AfterClose()
 {
-    m_doubleClickAttached = true;
-    UpdateControls(true);
-    Progress->hide();
+    m_transfers->AfterClose();
+}
+void TForm1::ComPort1RxChar(int count)
+{
+    m_transfers->RxChar(count);
+}
+void TForm1::ComPort1Error(TComErrors errors)
+{
+    m_transfers->LineError(errors);
 }
 
 void TForm1::btnKonecClick()
@@ -587,6 +601,11 @@ void TForm1::Label2Click()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // A transfer loop handling events runs to its end first; the close follows it.
+    if (!m_transfers->ReadyToClose()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }
@@ -652,12 +671,14 @@ void TForm1::Pidat1Click()
 
 void TForm1::Upravit1Click()
 {
-    m_listCommands->Upravit1Click();
+    if (!m_transfers->OpenDirectoryRow())
+        m_listCommands->Upravit1Click();
 }
 
 void TForm1::Smazat1Click()
 {
-    m_listCommands->Smazat1Click();
+    if (!m_transfers->DeleteDirectoryRow())
+        m_listCommands->Smazat1Click();
 }
 
 void TForm1::Pesluj1Click()
@@ -669,13 +690,3 @@ bool TForm1::SeznamKeyDown(int key)
 {
     return m_listCommands->SeznamKeyDown(key);
 }
-
-// ---- commands of the subsystems still to come ------------------------------
-
-void TForm1::btnPosliClick() {}
-void TForm1::btnPrijmiClick() {}
-void TForm1::btnZpetClick() {}
-void TForm1::btnZrusClick() {}
-void TForm1::cbOnLineClick() {}
-void TForm1::ComPort1RxChar(int) {}
-void TForm1::ComPort1Error(TComErrors) {}

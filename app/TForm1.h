@@ -34,6 +34,8 @@ class TComComboBox;
 class TComPort;
 class TEditFrm;
 class TFrmTisk;
+class TransferSession;
+class TransferWindowView;
 class TfrmSeznam;
 
 // The main window: the entry list and every command. It holds the controls
@@ -178,9 +180,9 @@ private:
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *btnZrus = nullptr;
     ContactLabel *Label2 = nullptr;
-    QTimer *Timer1 = nullptr;
     TComPort *ComPort1 = nullptr;
     QList<TComComboBox *> m_portBoxes;
-    // The list's double-click opens or edits an entry, except while a port opening is in progress.
-    bool m_doubleClickAttached = true;
+    // The transfers and the window as they see it; the double-click is attached there.
+    std::unique_ptr<TransferWindowView> m_transferView;
+    TransferSession *m_transfers = nullptr;
 };

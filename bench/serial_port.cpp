@@ -4,60 +4,14 @@
 // program supports, 256000 baud: about 23 KB/s, 43 us per byte.
 
 #include "link/TComPort.h"
+#include "link_bench.h"
 
 #include <QCoreApplication>
-
-#include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <cstdio>
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <thread>
-#include <unistd.h>
 
 namespace
 {
 
-using Clock = std::chrono::steady_clock;
-
-double microseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::micro>(d).count();
-}
-
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    char name[256] = {};
-    Pty()
-    {
-        if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
-            std::perror("openpty");
-            std::exit(1);
-        }
-    }
-    ~Pty()
-    {
-        ::close(master);
-        ::close(slave);
-    }
-};
-
-void writeAll(int fd, const char *data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n > 0) {
-            data += n;
-            size -= size_t(n);
-        } else {
-            pollfd p{fd, POLLOUT, 0};
-            poll(&p, 1, 100);
-        }
-    }
-}
+using namespace LinkBench;
 
 void receiveBench(TComPort &port, const Pty &pty)
 {
@@ -98,30 +52,19 @@ void sendBench(TComPort &port, const Pty &pty)
 {
     constexpr int lines = 10000;
     const QByteArray line("DE001 0012 $4142434445464748 ABCDEFGH\r\n");
-    std::atomic<bool> done{false};
-    std::atomic<qint64> drained{0};
-    std::thread device([&] {
-        char buffer[65536];
-        while (!done) {
-            pollfd p{pty.master, POLLIN, 0};
-            if (poll(&p, 1, 20) > 0)
-                drained += std::max<ssize_t>(::read(pty.master, buffer, sizeof buffer), 0);
-        }
-    });
+    const Drain device(pty.master);
     port.OpenPort();
     const Clock::time_point start = Clock::now();
     qint64 accepted = 0;
     for (int i = 0; i < lines; ++i)
         accepted += port.SendText(line);
     const Clock::duration elapsed = Clock::now() - start;
-    while (drained < accepted)
+    while (device.drained() < accepted)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     port.ClosePort();
-    done = true;
-    device.join();
     std::printf("send: %d lines of %lld bytes, %.1f ms in all, %.2f us per SendText; the device got %lld bytes\n",
                 lines, static_cast<long long>(line.size()), microseconds(elapsed) / 1000, microseconds(elapsed) / lines,
-                drained.load());
+                device.drained());
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #include "link/TCustomComPort.h"
 
-#include "link/ComExceptionDisplay.h"
 #include "link/EComPort.h"
 #include "link/TComThread.h"
 
+#include <QMetaMethod>
 #include <QMetaObject>
+#include <QtDebug>
 
 #include <array>
 #include <cerrno>
@@ -65,9 +66,26 @@ void TCustomComPort::ClosePort()
     if (!Connected())
         return;
     emit OnBeforeClose(this);
-    m_device->purge();
+    // A device that cannot discard its input must not keep the port open:
+    // the window waits for the close to become usable again.
+    std::exception_ptr purgeFailure;
+    try {
+        m_device->purge();
+    } catch (...) {
+        purgeFailure = std::current_exception();
+    }
     release();
     emit OnAfterClose(this);
+    if (purgeFailure)
+        std::rethrow_exception(purgeFailure);
+}
+
+void TCustomComPort::ShowFailure(const std::exception &failure)
+{
+    if (isSignalConnected(QMetaMethod::fromSignal(&TCustomComPort::OnFailure)))
+        emit OnFailure(this, QString::fromUtf8(failure.what()));
+    else
+        qWarning("%s", failure.what());
 }
 
 void TCustomComPort::release()
@@ -106,7 +124,18 @@ int TCustomComPort::PendingInputCount()
 
 TComErrors TCustomComPort::ReadLineErrors()
 {
-    return comErrors(openedDevice(EComPort::ClearErrorFailed).fetchErrorState(), m_parity.Check);
+    SerialDevice &device = openedDevice(EComPort::ClearErrorFailed);
+    // An event thread that failed can no longer watch the line: an I/O error,
+    // reported even when the device cannot tell its own error state either.
+    const bool threadFailed = m_thread && m_thread->TakeFailure();
+    TComErrors errors;
+    try {
+        errors = comErrors(device.fetchErrorState(), m_parity.Check);
+    } catch (...) {
+        if (!threadFailed)
+            throw;
+    }
+    return threadFailed ? errors | ceIO : errors;
 }
 
 void TCustomComPort::BeginSettingsUpdate()
@@ -179,7 +208,7 @@ void TCustomComPort::deliver(quint64 generation, TComEvent event)
             emit OnRxChar(this, count);
         }
     } catch (const std::exception &failure) {
-        ComExceptionDisplay::show(failure);
+        ShowFailure(failure);
     }
 }
 
@@ -191,11 +220,18 @@ void TCustomComPort::SetPort(const QString &port)
         m_port = port;
         return;
     }
-    // Renamed only once closed: a close that fails leaves the port open on
-    // the old device, and it must go on reporting (and saving) that name.
-    ClosePort();
+    // The close always ends closed, so the new port is opened even when the
+    // old one failed to close cleanly; that failure is reported afterwards.
+    std::exception_ptr closeFailure;
+    try {
+        ClosePort();
+    } catch (...) {
+        closeFailure = std::current_exception();
+    }
     m_port = port;
     OpenPort();
+    if (closeFailure)
+        std::rethrow_exception(closeFailure);
 }
 
 void TCustomComPort::SetBaudRate(TBaudRate rate)

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <exception>
 #include <memory>
 
 class TComThread;
@@ -23,7 +24,9 @@ class TComThread;
 //
 // Settings changed on an open port are applied at once unless a settings
 // update (BeginSettingsUpdate / EndSettingsUpdate) is in progress, whose end
-// applies them all. Failures throw EComPort.
+// applies them all. Failures throw EComPort; a failure that arises where no
+// caller can catch it (inside a line-event hand-over, a settings box's choice)
+// is passed to the port's owner through OnFailure.
 class TCustomComPort : public QObject
 {
     Q_OBJECT
@@ -38,8 +41,10 @@ public:
     // the event thread, OnAfterOpen. Nothing when already open. A failure
     // leaves the port closed without further notifications.
     void OpenPort();
-    // OnBeforeClose, abandon transfers (EComPort 5), stop the event thread,
-    // release the device, OnAfterClose. Nothing when already closed.
+    // OnBeforeClose, abandon transfers, stop the event thread, release the
+    // device, OnAfterClose. Nothing when already closed. The port ends closed
+    // also when abandoning the transfers fails; that failure (EComPort 5) is
+    // thrown after OnAfterClose.
     void ClosePort();
     // Writes all of the text in one operation and waits for it within the
     // write timeouts; returns the number of bytes the device took. (EComPort 2)
@@ -56,9 +61,12 @@ public:
     bool Connected() const { return m_device != nullptr; }
     // Where this port's devices come from, and the list of ports offered with it.
     SerialSystem &System() const { return *m_system; }
+    // Passes a failure to the owner through OnFailure (logged when nobody listens).
+    void ShowFailure(const std::exception &failure);
 
     const QString &Port() const { return m_port; }
-    // A different name on an open port closes it and opens the new one.
+    // A different name on an open port closes it and opens the new one (a
+    // failure of the close is thrown once the new one is open).
     void SetPort(const QString &port);
     TBaudRate BaudRate() const { return m_baudRate; }
     void SetBaudRate(TBaudRate rate);
@@ -100,6 +108,8 @@ signals:
     void OnRxChar(QObject *sender, int count);
     // errors: ReadLineErrors when the notification ran, never empty.
     void OnError(QObject *sender, TComErrors errors);
+    // A failure no caller could catch; message is the failure's text.
+    void OnFailure(QObject *sender, const QString &message);
 
 private:
     // The open device, or EComPort errorCode when the port is closed.

@@ -14,7 +14,8 @@ TEST(ControlStateRule, EveryCombinationOfInputs)
                                         << " devfile=" << in.deviceFileOpen);
         const bool idleOffline = in.ready && !in.online;
         EXPECT_EQ(s.load, idleOffline);
-        EXPECT_EQ(s.save, idleOffline && in.hasEntries);
+        // On Line, Save writes an open device file back to the device.
+        EXPECT_EQ(s.save, in.ready && (!in.online || in.deviceFileOpen) && in.hasEntries);
         EXPECT_EQ(s.find, in.ready && in.hasEntries);
         EXPECT_EQ(s.send, idleOffline && in.listSaved);
         EXPECT_EQ(s.receive, idleOffline);
@@ -53,4 +54,8 @@ TEST(ControlStateRule, NamedSituations)
     const ControlStates withEntries = ComputeControlStates({true, false, true, true, false});
     EXPECT_FALSE(withEntries.newList);
     EXPECT_FALSE(withEntries.menuNew);
+    // On Line: Save only while a device file is open, never for the directory.
+    EXPECT_TRUE(ComputeControlStates({true, true, true, false, true}).save);
+    EXPECT_FALSE(ComputeControlStates({true, true, true, false, false}).save);
+    EXPECT_FALSE(ComputeControlStates({false, true, true, false, true}).save);
 }

@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
-#include "link/TComComboBox.h"
 #include "link/TComPort.h"
+#include "link/boxes/TComComboBox.h"
 #include "support/PseudoTerminal.h"
 
 #include <QCheckBox>
@@ -86,4 +86,22 @@ TEST_F(PortSettingsWindow, OpeningThePortDisablesTheWindowAndClosingRestoresIt)
     form->port().ClosePort();
     EXPECT_TRUE(form->findChild<QWidget *>("Panel_Tlacitka")->isEnabled());
     EXPECT_TRUE(form->findChild<QWidget *>("Progress")->isHidden());
+}
+
+TEST_F(PortSettingsWindow, PortFailuresReachTheirWindowAfterAnotherWindowHasGone)
+{
+    PseudoTerminal line;
+    writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
+    start();
+    FakePrompts secondPrompts;
+    std::unique_ptr<TForm1> second = CreateProgramWindows(secondPrompts, languagePath);
+    form.reset();
+
+    // A port chosen in the box while the port is open is opened at once; this one does not exist.
+    second->port().OpenPort();
+    auto *portBox = second->findChild<TComComboBox *>("ComComboBox1");
+    portBox->addItem("/nonexistent/ttyWinOrba");
+    emit portBox->activated(portBox->count() - 1);
+    ASSERT_EQ(secondPrompts.errors.size(), 1);
+    EXPECT_TRUE(secondPrompts.errors[0].startsWith("Unable to open com port")) << secondPrompts.errors[0].toStdString();
 }

@@ -82,3 +82,10 @@ TEST_F(InstalledProgramFiles, UsesTheDeliveredFileWhenNoCopyCanBeMade)
     EXPECT_EQ(resolve(".lng"), delivered());
     EXPECT_EQ(resolve(".tmp"), root.filePath("config/WinOrba/WinOrba.tmp"));
 }
+
+TEST(ProgramFiles, TheTransferFileGoesWithTheLanguageFileInUse)
+{
+    EXPECT_EQ(ProgramFiles::transferFileFor("/home/u/.config/WinOrba/WinOrba.lng"),
+              "/home/u/.config/WinOrba/WinOrba.tmp");
+    EXPECT_EQ(ProgramFiles::transferFileFor("/opt/w/prog.lng"), "/opt/w/prog.tmp");
+}

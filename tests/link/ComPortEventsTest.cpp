@@ -6,6 +6,7 @@
 #include "link/TComPort.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace
@@ -94,7 +95,7 @@ TEST_F(ComPortEvents, AHandlerThatClosesThePortDropsTheRestOfTheWakeUp)
 
 TEST_F(ComPortEvents, AFailingHandlerIsShownAndThePortGoesOn)
 {
-    ShownFailures shown;
+    ShownFailures shown{port};
     log.onRxChar = [](int) { throw EComPort(EComPort::ReadFailed, 5); };
     line.queued = 1;
     wakeUp(evRxChar);
@@ -112,18 +113,49 @@ TEST_F(ComPortEvents, AFailureWhileApplyingSettingsLeavesThePortClosed)
     EXPECT_EQ(log.entries, QStringList({"BeforeOpen"}));
 }
 
-TEST_F(ComPortEvents, APortThatFailsToCloseKeepsItsNameUntilItReopensOnTheNewOne)
+TEST_F(ComPortEvents, ClosingEndsClosedAlsoWhenDiscardingTheInputFails)
+{
+    line.failPurge = true;
+    EXPECT_THROW(port.ClosePort(), EComPort);
+    EXPECT_FALSE(port.Connected());
+    EXPECT_EQ(log.entries, QStringList({"BeforeClose", "AfterClose"}));
+    EXPECT_NO_THROW(port.OpenPort());
+}
+
+TEST_F(ComPortEvents, ANewPortOpensAlsoWhenTheOldOneFailedToCloseCleanly)
 {
     line.failPurge = true;
     EXPECT_THROW(port.SetPort("COM2"), EComPort);
-    EXPECT_TRUE(port.Connected());
-    EXPECT_EQ(port.Port(), "COM1");
-
     line.failPurge = false;
-    port.SetPort("COM2");
     EXPECT_TRUE(port.Connected());
     EXPECT_EQ(port.Port(), "COM2");
     EXPECT_EQ(line.openedName, "COM2");
+}
+
+TEST_F(ComPortEvents, AFailingEventThreadIsOneIOErrorAndThenWaitsToBeStopped)
+{
+    line.failWait = true;
+    line.wakeUp(evRxChar);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !log.entries.isEmpty(); }, 2000));
+    QTest::qWait(20);
+    EXPECT_EQ(log.entries, QStringList({"Error 16"}));
+    EXPECT_EQ(line.waits, 1);
+    EXPECT_TRUE(port.Connected());
+    EXPECT_NO_THROW(port.ClosePort());
+    EXPECT_EQ(line.waits, 1);
+}
+
+TEST_F(ComPortEvents, FailuresReachTheOwnerOfTheirPortWhateverBecameOfOtherPorts)
+{
+    auto other = std::make_unique<TComPort>(nullptr, system);
+    auto otherShown = std::make_unique<ShownFailures>(*other);
+    ShownFailures shown{port};
+    otherShown.reset();
+    other.reset();
+    log.onRxChar = [](int) { throw EComPort(EComPort::ReadFailed, 5); };
+    line.queued = 1;
+    wakeUp(evRxChar);
+    EXPECT_EQ(shown.messages, QStringList({"ReadFile function failed (win error code: 5)"}));
 }
 
 TEST_F(ComPortEvents, PassesTheLineSettingsOfTheWindowValues)

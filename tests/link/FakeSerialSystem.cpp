@@ -30,7 +30,12 @@ public:
         m_line.queued -= n;
         return n;
     }
-    qint64 write(const char *, qint64 size) override { return size; }
+    qint64 write(const char *data, qint64 size) override
+    {
+        const qint64 taken = m_line.writeLimit < 0 ? size : std::min(size, m_line.writeLimit);
+        m_line.written.append(data, taken);
+        return taken;
+    }
     SerialErrorState fetchErrorState() override { return std::exchange(m_line.errors, {}); }
     qint64 inputQueueLength() override { return m_line.queued; }
     void purge() override
@@ -65,6 +70,9 @@ std::optional<TComEvents> FakeLine::next()
     m_changed.notify_all();
     m_changed.wait(lock, [this] { return m_cancelled || !m_wakeUps.empty(); });
     m_waiting = false;
+    ++waits;
+    if (failWait && !m_cancelled)
+        throw std::runtime_error("the line cannot be watched");
     if (m_cancelled)
         return std::nullopt;
     const TComEvents events = m_wakeUps.front();

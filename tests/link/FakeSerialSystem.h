@@ -2,6 +2,7 @@
 
 #include "link/SerialSystem.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -13,6 +14,12 @@ struct FakeLine {
     qint64 queued = 0;
     bool failLineSettings = false;
     bool failPurge = false;
+    // The most bytes one write hands on, as a device that stops taking them; -1: all.
+    qint64 writeLimit = -1;
+    QByteArray written;
+    // The next wait for line events throws, as a broken binding might.
+    bool failWait = false;
+    std::atomic<int> waits{0};
     SerialLineSettings lastLine;
     QString openedName;
 

@@ -6,8 +6,8 @@
 #include "link/ComValueText.h"
 #include "link/EComPort.h"
 #include "link/PosixSerialSystem.h"
-#include "link/TComComboBox.h"
 #include "link/TComPort.h"
+#include "link/boxes/TComComboBox.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -163,7 +163,7 @@ TEST_F(PortBoxes, APortListThatCannotBeReadIsShownAndLeavesTheBoxEmpty)
     bind(cpPort);
     ASSERT_EQ(box.count(), 2);
 
-    ShownFailures shown;
+    ShownFailures shown{port};
     system->listError = EACCES;
     box.showPopup();
     EXPECT_EQ(box.count(), 0);

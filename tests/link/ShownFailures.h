@@ -1,20 +1,18 @@
 #pragma once
 
-#include "link/ComExceptionDisplay.h"
+#include "link/TCustomComPort.h"
 
 #include <QStringList>
 
-// Collects what the port layer passes to the operator's error display while
-// it lives, as the main window's error box would show it.
+// Collects what a port passes to its owner through OnFailure, as the main
+// window's error box would show it.
 struct ShownFailures {
     QStringList messages;
+    QObject receiver; // ends the connection with this collector
 
-    ShownFailures()
+    explicit ShownFailures(TCustomComPort &port)
     {
-        ComExceptionDisplay::setHandler([this](const std::exception &failure) { messages << failure.what(); });
+        QObject::connect(&port, &TCustomComPort::OnFailure, &receiver,
+                         [this](QObject *, const QString &message) { messages << message; });
     }
-    ~ShownFailures() { ComExceptionDisplay::setHandler({}); }
-
-    ShownFailures(const ShownFailures &) = delete;
-    ShownFailures &operator=(const ShownFailures &) = delete;
 };

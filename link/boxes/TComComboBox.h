@@ -11,7 +11,8 @@
 // each time it drops down, so an adapter plugged in later appears. A port in
 // use that is not in the list (a pseudo-terminal, or "COM1" kept from Windows)
 // selects no item; its name is then shown greyed in the empty box, so the
-// operator still sees which port is in use.
+// operator still sees which port is in use. Failures of a choice or of the
+// port list reach the operator through the bound port's OnFailure.
 class TComComboBox : public QComboBox
 {
     Q_OBJECT
@@ -40,6 +41,7 @@ public:
 private:
     bool refill();
     void choose(int index);
+    void showFailure(const std::exception &failure);
 
     TComSelect m_select;
 };

@@ -1,7 +1,8 @@
-#include "link/TComComboBox.h"
+#include "link/boxes/TComComboBox.h"
 
-#include "link/ComExceptionDisplay.h"
 #include "link/EComPort.h"
+
+#include <QtDebug>
 
 TComComboBox::TComComboBox(QWidget *parent) : QComboBox(parent)
 {
@@ -60,7 +61,7 @@ bool TComComboBox::refill()
     try {
         addItems(m_select.ItemTexts());
     } catch (const EComPort &failure) {
-        ComExceptionDisplay::show(failure);
+        showFailure(failure);
         return false;
     }
     return true;
@@ -74,6 +75,15 @@ void TComComboBox::choose(int index)
     try {
         ApplySelection();
     } catch (const std::exception &failure) {
-        ComExceptionDisplay::show(failure);
+        showFailure(failure);
     }
+}
+
+// The failure goes to the owner of the bound port, who shows the operator why.
+void TComComboBox::showFailure(const std::exception &failure)
+{
+    if (TCustomComPort *port = ComPort())
+        port->ShowFailure(failure);
+    else
+        qWarning("%s", failure.what());
 }

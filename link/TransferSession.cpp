@@ -1,0 +1,456 @@
+#include "link/TransferSession.h"
+
+#include "document/DeviceFileWriter.h"
+#include "document/Document.h"
+#include "document/DocumentCommands.h"
+#include "document/FileAccess.h"
+#include "i18n/CodePage.h"
+#include "i18n/KeptTexts.h"
+#include "link/DeviceMessages.h"
+#include "link/EComPort.h"
+#include "link/LinkCommands.h"
+#include "link/TComPort.h"
+#include "link/TransferView.h"
+#include "link/UploadText.h"
+
+#include <QCoreApplication>
+#include <QScopeGuard>
+#include <QThread>
+
+#include <cerrno>
+
+namespace
+{
+
+constexpr int FileNumberWidth = 3;
+constexpr int BackPause = 30;
+constexpr int WriteBackPause = 250;
+
+QByteArray percentText(int percent)
+{
+    return QByteArray::number(percent) + " %";
+}
+
+} // namespace
+
+// Marks a loop that handles pending events; when the outermost one ends, a
+// close of the window asked for meanwhile goes ahead.
+class TransferSession::LoopScope
+{
+public:
+    explicit LoopScope(TransferSession &session) : m_session(session) { ++m_session.m_loopDepth; }
+    ~LoopScope()
+    {
+        if (--m_session.m_loopDepth == 0 && std::exchange(m_session.m_closePending, false))
+            QMetaObject::invokeMethod(&m_session, &TransferSession::closeRequested, Qt::QueuedConnection);
+    }
+    LoopScope(const LoopScope &) = delete;
+    LoopScope &operator=(const LoopScope &) = delete;
+
+private:
+    TransferSession &m_session;
+};
+
+TransferSession::TransferSession(TComPort &port, Document &document, TransferView &view, const KeptTexts &texts,
+                                 QString transferFile, QObject *parent)
+    : QObject(parent), m_port(port), m_document(document), m_view(view), m_texts(texts),
+      m_transferFile(std::move(transferFile)), Timer1(new QTimer(this))
+{
+    setObjectName("TransferSession");
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(10);
+}
+
+// ---- port opening, sending, closing ------------------------------------------
+
+// A port that cannot be opened has already had its before-open: the window is
+// given back enabled, with the panel hidden and the double-click attached.
+void TransferSession::openPort()
+{
+    try {
+        m_port.OpenPort();
+    } catch (...) {
+        restoreAfterFailedOpen();
+        throw;
+    }
+}
+
+void TransferSession::restoreAfterFailedOpen()
+{
+    m_view.showProgressPanel(false);
+    m_view.setDoubleClickAttached(true);
+    m_view.updateControls(true);
+}
+
+void TransferSession::send(QByteArrayView text)
+{
+    try {
+        if (m_port.SendText(text.toByteArray()) == text.size())
+            return;
+    } catch (...) {
+        closeAfterFailure();
+        throw;
+    }
+    closeAfterFailure();
+    throw EComPort(EComPort::WriteFailed, ETIMEDOUT);
+}
+
+// The failure that stopped the exchange is the one the operator is shown.
+void TransferSession::closeAfterFailure()
+{
+    try {
+        m_port.ClosePort();
+    } catch (const std::exception &) {
+        // The port is closed all the same.
+    }
+}
+
+bool TransferSession::stillRunning(quint64 interruptions) const
+{
+    return interruptions == m_interruptions && m_port.Connected();
+}
+
+bool TransferSession::PauseWithEvents(int passes)
+{
+    const LoopScope loop(*this);
+    const quint64 interruptions = m_interruptions;
+    for (int pass = 0; pass <= passes; ++pass) {
+        QCoreApplication::processEvents();
+        if (!stillRunning(interruptions))
+            return false;
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+// ---- commands -------------------------------------------------------------------
+
+void TransferSession::Send()
+{
+    upload(ReadWholeFile(m_document.openDialogFileName));
+}
+
+// After a cancel the loop goes on to the end of the text without sending, so
+// the bar reaches its end; it stops at once when the port closes under it.
+void TransferSession::upload(const QByteArray &bytes)
+{
+    UploadText text(bytes);
+    openPort();
+    m_view.setProgress(0, text.size());
+    {
+        const LoopScope loop(*this);
+        const quint64 interruptions = m_interruptions;
+        while (!text.atEnd() && stillRunning(interruptions)) {
+            const QByteArrayView segment = text.next();
+            m_view.setProgress(text.taken(), text.size());
+            m_view.setPercentText(percentText(text.percent()));
+            if (!m_cancelled) {
+                send(segment);
+                m_view.addLogLine(UploadText::logLine(segment));
+            }
+            QCoreApplication::processEvents();
+        }
+    }
+    m_port.ClosePort();
+}
+
+void TransferSession::Receive()
+{
+    const std::optional<QString> fileName = m_view.chooseReceiveFile(m_document.saveDialogFileName);
+    if (!fileName)
+        return;
+    m_document.saveDialogFileName = *fileName;
+    m_document.setFileName(*fileName); // the title names the file being received
+    m_document.entries().clear();
+    m_buffer.clear();
+    m_cancelled = false;
+    openPort();
+}
+
+void TransferSession::OnLineSwitched()
+{
+    m_buffer.clear();
+    m_document.entries().clear();
+    m_cancelled = false;
+    m_directoryShown = false;
+    m_document.deviceFileOpen = false;
+    if (!m_view.onLineTicked()) {
+        openPort();
+        send(LinkCommands::EndWork);
+        send(LinkCommands::Break);
+        m_port.ClosePort();
+        return;
+    }
+    // The flow-control box keeps showing its own choice.
+    m_port.BeginSettingsUpdate();
+    m_port.SetFlowControlPreset(fcHardware);
+    m_port.EndSettingsUpdate();
+    try {
+        openPort();
+    } catch (...) {
+        m_view.setOnLineTicked(false);
+        m_view.updateControls(true);
+        throw;
+    }
+    send(LinkCommands::EnterTransfer);
+}
+
+// The row's Number, or false when no row is selected or its Number is empty.
+bool TransferSession::selectedNumber(int &row, QByteArray &number) const
+{
+    row = m_view.selectedRow();
+    if (row < 0 || row >= m_document.entries().count())
+        return false;
+    number = m_document.entries().at(row).cell(Entry::Number);
+    return !number.isEmpty();
+}
+
+bool TransferSession::OpenDirectoryRow()
+{
+    if (!m_view.onLineTicked() || m_document.deviceFileOpen)
+        return false;
+    m_document.listSaved = false;
+    m_directoryShown = false;
+    int row = -1;
+    QByteArray number;
+    if (!selectedNumber(row, number))
+        return true;
+    m_view.setProgress(0, 100);
+    m_view.showProgressPanel(true);
+    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, number);
+    m_document.deviceFileOpen = true;
+    openPort();
+    send(LinkCommands::read(fileNumber));
+    return true;
+}
+
+bool TransferSession::DeleteDirectoryRow()
+{
+    if (!m_view.onLineTicked())
+        return false;
+    int row = -1;
+    QByteArray number;
+    if (!selectedNumber(row, number))
+        return true;
+    openPort();
+    send(LinkCommands::remove(DeviceFileNumber(FileNumberWidth, number)));
+    m_document.entries().remove(row);
+    return true;
+}
+
+// The device deletes its copy and then asks for the file ("SDOWN$!"), which
+// the receiver answers with the upload of the file written here.
+bool TransferSession::SaveToDevice()
+{
+    if (!m_view.onLineTicked())
+        return false;
+    if (m_document.entries().isEmpty())
+        return true;
+    m_view.setLogText("\t" + m_texts.writeBackMessage);
+    m_view.showProgressPanel(true);
+    try {
+        const auto takeName = qScopeGuard([this] { m_document.openDialogFileName = m_document.saveDialogFileName; });
+        WriteFileSafely(m_document.saveDialogFileName,
+                        ComposeDeviceVariantFile(m_document.entries().entries(), m_document.createdDate(),
+                                                 m_document.createdTime(), m_document.keptSapLine,
+                                                 m_document.keptSrnLine));
+    } catch (...) {
+        m_view.showProgressPanel(false);
+        throw;
+    }
+    openPort();
+    send(LinkCommands::remove(DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number))));
+    if (PauseWithEvents(WriteBackPause))
+        send(LinkCommands::TakeFile);
+    return true;
+}
+
+void TransferSession::Back()
+{
+    m_view.updateControls(false);
+    m_document.deviceFileOpen = false;
+    m_directoryShown = false;
+    m_view.setProgress(0, 100);
+    m_view.showProgressPanel(true);
+    openPort();
+    send(LinkCommands::EndWork);
+    if (PauseWithEvents(BackPause))
+        send(LinkCommands::EnterTransfer);
+}
+
+// On Line, cancel leaves On Line mode; the port is closed and the link state
+// cleared on every path, also when telling the device fails.
+void TransferSession::Cancel()
+{
+    m_cancelled = true;
+    const auto clear = qScopeGuard([this] {
+        closeAfterFailure();
+        m_buffer.clear();
+        m_document.deviceFileOpen = false;
+        m_directoryShown = false;
+    });
+    if (m_view.onLineTicked()) {
+        m_view.setOnLineTicked(false);
+        OnLineSwitched();
+    }
+    m_port.ClosePort();
+}
+
+void TransferSession::WindowClosing()
+{
+    std::exception_ptr failure;
+    if (m_view.onLineTicked()) {
+        try {
+            m_port.OpenPort();
+            send(LinkCommands::EndWork);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    m_port.ClosePort();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+bool TransferSession::ReadyToClose()
+{
+    if (m_loopDepth == 0)
+        return true;
+    m_closePending = true;
+    return false;
+}
+
+// ---- port notifications ---------------------------------------------------------
+
+void TransferSession::BeforeOpen()
+{
+    m_cancelled = false;
+    m_view.setDoubleClickAttached(false);
+    m_view.updateControls(false);
+    m_view.setProgress(0, 100);
+    m_view.setPercentText("  0 %");
+    m_view.showProgressPanel(true);
+}
+
+void TransferSession::AfterClose()
+{
+    ++m_interruptions;
+    m_view.setDoubleClickAttached(true);
+    m_view.updateControls(true);
+    m_view.showProgressPanel(false);
+}
+
+void TransferSession::TimerTick()
+{
+    Timer1->stop();
+    m_port.ClosePort();
+}
+
+void TransferSession::PortFailed(const QString &message)
+{
+    m_view.showError(message);
+    if (!m_port.Connected())
+        restoreAfterFailedOpen();
+}
+
+// The port closes one tick later; the boxes wait for the operator meanwhile.
+// A line that failed (a hang-up, an unplugged adapter) is told with the port
+// layer's message for a failed read.
+void TransferSession::LineError(TComErrors errors)
+{
+    ++m_interruptions;
+    Timer1->start();
+    const QString title = CodePage::toUnicode(m_texts.lineErrorTitle);
+    if (errors.testFlag(ceRxParity))
+        m_view.showLineError(title, CodePage::toUnicode(m_texts.parityError));
+    if (errors.testFlag(ceBreak))
+        m_view.showLineError(title, CodePage::toUnicode(m_texts.breakError));
+    if (errors.testFlag(ceFrame))
+        m_view.showLineError(title, CodePage::toUnicode(m_texts.framingError));
+    if (errors.testFlag(ceIO))
+        m_view.showLineError(title, QString::fromUtf8(EComPort(EComPort::ReadFailed, EIO).what()));
+}
+
+// ---- the receiver -----------------------------------------------------------------
+
+void TransferSession::RxChar(int count)
+{
+    QByteArray chunk;
+    m_port.ReceiveText(chunk, count);
+    switch (DeviceMessages::start(chunk)) {
+    case DeviceMessages::Dropped:
+        return;
+    case DeviceMessages::DirectoryReady:
+        send(LinkCommands::Directory);
+        return;
+    case DeviceMessages::Other:
+        break;
+    }
+    if (DeviceMessages::asksForFile(chunk)) {
+        m_document.openDialogFileName = m_document.saveDialogFileName;
+        Send();
+    }
+    if (DeviceMessages::isAcknowledgement(chunk))
+        return;
+    m_buffer.append(chunk);
+    if (const std::optional<QByteArray> line = m_buffer.logLine(chunk))
+        m_view.addLogLine(*line);
+    if ((m_buffer.holdsFileEnd() && !m_directoryShown) || m_cancelled)
+        storeFile();
+    else
+        showReceiveProgress();
+}
+
+// A file that cannot be written keeps the buffer, and the next chunk tries again.
+void TransferSession::storeFile()
+{
+    m_cancelled = false;
+    const bool onLine = m_view.onLineTicked();
+    if (onLine && !m_directoryShown)
+        m_document.saveDialogFileName = m_transferFile;
+    WriteFileSafely(m_document.saveDialogFileName, m_buffer.text());
+    m_buffer.clear();
+    if (onLine)
+        showOnLineFile();
+    else
+        finishOfflineReceive();
+}
+
+// The window is given back also when the file does not load completely.
+void TransferSession::showOnLineFile()
+{
+    const auto giveBack = qScopeGuard([this] {
+        m_view.setDoubleClickAttached(true);
+        m_view.updateControls(true);
+        m_view.showProgressPanel(false);
+    });
+    if (m_document.deviceFileOpen) {
+        m_document.openDialogFileName = m_document.saveDialogFileName;
+        loadDeviceFile(m_document.openDialogFileName);
+        return;
+    }
+    const auto shown = qScopeGuard([this] { m_directoryShown = true; });
+    loadDeviceFile(m_document.saveDialogFileName);
+}
+
+// The received file becomes the document's file when it is opened, so the
+// list, the title, Save and Send all name the same file.
+void TransferSession::finishOfflineReceive()
+{
+    const auto closeLater = qScopeGuard([this] { Timer1->start(); });
+    if (!m_view.openReceivedTicked())
+        return;
+    m_document.openDialogFileName = m_document.saveDialogFileName;
+    loadDeviceFile(m_document.openDialogFileName);
+}
+
+void TransferSession::loadDeviceFile(const QString &fileName)
+{
+    DocumentCommands(m_document).LoadDeviceFile(fileName, m_view.onLineTicked());
+}
+
+void TransferSession::showReceiveProgress()
+{
+    m_view.setProgress(m_buffer.progress(), 100);
+    m_view.setPercentText(percentText(m_buffer.progress()));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+// What the transfers need of the window that owns them: the two check boxes,
+// the progress panel, the list's double-click, the enabling rule, and the
+// operator's questions and messages. Texts for the panel are bytes of the code page, as on the wire.
+class TransferView
+{
+public:
+    virtual ~TransferView() = default;
+
+    // "On Line"; setting it does not run the on-line switch.
+    virtual bool onLineTicked() const = 0;
+    virtual void setOnLineTicked(bool ticked) = 0;
+    // "Open received file".
+    virtual bool openReceivedTicked() const = 0;
+
+    // UpdateControls with Ready.
+    virtual void updateControls(bool ready) = 0;
+    virtual void setDoubleClickAttached(bool attached) = 0;
+    // The row selected in the list, or -1.
+    virtual int selectedRow() const = 0;
+
+    // Shown at once (repainted before the next step), or hidden.
+    virtual void showProgressPanel(bool shown) = 0;
+    virtual void setProgress(qint64 position, qint64 maximum) = 0;
+    virtual void setPercentText(QByteArrayView text) = 0;
+    virtual void setLogText(QByteArrayView text) = 0;
+    virtual void addLogLine(QByteArrayView line) = 0;
+
+    // The file a received file is stored in; nothing when the operator cancels.
+    virtual std::optional<QString> chooseReceiveFile(const QString &proposed) = 0;
+    // An error box with the program's name as title.
+    virtual void showError(const QString &message) = 0;
+    // A serial line error box: stays on top, error icon, waits for the operator.
+    virtual void showLineError(const QString &title, const QString &message) = 0;
+};

@@ -1,0 +1,468 @@
+#include "ProgramFixture.h"
+#include "link/TComPort.h"
+#include "link/TransferSession.h"
+#include "support/PseudoTerminal.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// The device's directory: a device data file whose records are its files; the
+// first record's name holds the letters "SFE", which must not end the file.
+const QByteArray Directory = "SFA $07.12.26 15:12:03$\r\n"
+                             "SDK   1   1 \\USFEK\\     1     0 0\r\n"
+                             "SDW     0  1 C00\r\n"
+                             "SDE\r\n"
+                             "SDK   1   5 \\DRUHY\\     1     0 0\r\n"
+                             "SDW     0  1 C00\r\n"
+                             "SDE\r\n"
+                             "SFE\r\n";
+
+// One device file as the device sends it.
+const QByteArray DeviceFile = "SFA $07.12.26 15:12:03$\r\n"
+                              "SDK   1   5 \\DRUHY\\     1     0 0\r\n"
+                              "SDW     0  1 C41\r\n"
+                              "SDE\r\n"
+                              "SFE\r\n";
+
+class Transfers : public ProgramFixture
+{
+protected:
+    void SetUp() override
+    {
+        writeLanguageFile("[Jazyk]\r\nPoradi=CZ\r\nactive=0\r\n"
+                          "[CZ]\r\n11=Zapisuji\r\n50=Chyba linky\r\n51=Parita\r\n52=Preruseni\r\n53=Ramec\r\n"
+                          "[ComPort1]\r\nPort=" +
+                          device.slavePath().toUtf8() + "\r\n");
+        start();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        child<QWidget>("Seznam")->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    TransferSession &session() { return *form->findChild<TransferSession *>(); }
+    TComPort &port() { return form->port(); }
+    bool panelShown() { return !child<QWidget>("Progress")->isHidden(); }
+    bool windowUsable() { return enabled("Panel_Tlacitka") && !panelShown(); }
+    void click(const char *button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
+    void clickOnLine() { QTest::mouseClick(child<QCheckBox>("cbOnLine"), Qt::LeftButton, {}, QPoint(5, 5)); }
+    void trigger(const char *action) { child<QAction>(action)->trigger(); }
+    void pressEscape() { QTest::keyClick(form->windowHandle(), Qt::Key_Escape); }
+    void selectRow(int row) { child<QTableView>("Seznam")->selectRow(row); }
+    void doubleClickRow(int row)
+    {
+        auto *list = child<QTableView>("Seznam");
+        const QPoint at = list->visualRect(list->model()->index(row, 1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // The bytes the program wrote, exactly these and nothing more.
+    void expectWire(const QByteArray &bytes) { EXPECT_EQ(device.receive(bytes.size()), bytes); }
+    void expectQuietWire() { EXPECT_EQ(device.receive(1, 50), QByteArray()); }
+    // The device sends, and the receiver has taken all of it (or the port has closed).
+    void deviceSends(const QByteArray &bytes)
+    {
+        if (!counting) {
+            QObject::connect(&port(), &TCustomComPort::OnRxChar, form.get(),
+                             [this](QObject *, int count) { delivered += count; });
+            counting = true;
+        }
+        sent += bytes.size();
+        device.send(bytes);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return delivered >= sent || !port().Connected(); }, 2000));
+    }
+    bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 2000); }
+    QByteArray cell(int row, int column) { return form->document().entries().at(row).cell(column); }
+
+    // On Line with the directory on screen.
+    void enterOnLine()
+    {
+        clickOnLine();
+        expectWire("*KORAX@DSTRANS$!");
+        deviceSends("STRANS$!");
+        expectWire("*KORAX@DIR$!");
+        deviceSends(Directory);
+        ASSERT_TRUE(waitFor([&] { return session().directoryShown(); }));
+    }
+    // With a device file open from the directory's second row.
+    void openDeviceFile()
+    {
+        enterOnLine();
+        selectRow(2);
+        trigger("Upravit1");
+        expectWire("*KORAX@RD001%005$!");
+        deviceSends(DeviceFile);
+        ASSERT_TRUE(waitFor([&] { return form->document().deviceFileOpen && !panelShown(); }));
+    }
+    // The memo and percentage as they stand when the port starts closing
+    // (the after-close handler clears the memo).
+    void watchTheEndOfTheUpload()
+    {
+        QObject::connect(&port(), &TCustomComPort::OnBeforeClose, form.get(), [this] {
+            memoAtClose = child<QPlainTextEdit>("Memo1")->toPlainText();
+            percentAtClose = child<QLabel>("Procenta")->text();
+        });
+    }
+    QString writeFile(const QByteArray &bytes)
+    {
+        const QString path = dir.filePath("sent.txt");
+        TestFiles::write(path, bytes);
+        return path;
+    }
+    void loadFile(const QString &path)
+    {
+        prompts.openAnswer = path;
+        click("btnNacti");
+        ASSERT_TRUE(enabled("btnPosli"));
+    }
+
+    PseudoTerminal device;
+    bool counting = false;
+    qint64 sent = 0;
+    qint64 delivered = 0;
+    QString memoAtClose;
+    QString percentAtClose;
+};
+
+} // namespace
+
+TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
+{
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    EXPECT_TRUE(panelShown());
+    EXPECT_FALSE(enabled("Panel_Tlacitka"));
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    deviceSends(Directory);
+    ASSERT_TRUE(waitFor([&] { return session().directoryShown(); }));
+    EXPECT_EQ(TestFiles::read(session().transferFile()), Directory);
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(port().Connected());
+
+    doubleClickRow(2);
+    expectWire("*KORAX@RD001%005$!");
+    EXPECT_TRUE(panelShown());
+    deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return !panelShown(); }));
+    EXPECT_TRUE(form->document().deviceFileOpen);
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(cell(1, 2), "$41");
+
+    click("btnZpet");
+    expectWire("*KORAX@EW$!*KORAX@DSTRANS$!");
+    EXPECT_FALSE(form->document().deviceFileOpen);
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    deviceSends(Directory);
+    ASSERT_TRUE(waitFor([&] { return session().directoryShown(); }));
+    EXPECT_EQ(form->document().entries().count(), 4);
+
+    selectRow(0);
+    trigger("Smazat1");
+    expectWire("*KORAX@DEL001%001$!");
+    EXPECT_EQ(form->document().entries().count(), 3);
+    EXPECT_EQ(cell(0, 0), "");
+
+    clickOnLine();
+    expectWire("*KORAX@EW$!*KORAX@BREAK$!");
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(form->document().entries().isEmpty());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, SendsAFileLineByLineAndLogsEachLine)
+{
+    const QByteArray file = "SFA $07.12.26 15:12:03$\r\nSDK   1   1 \\A\\     1     0 0\r\nSFE\r\n";
+    loadFile(writeFile(file));
+    watchTheEndOfTheUpload();
+    click("btnPosli");
+    expectWire(file);
+    EXPECT_EQ(memoAtClose, "SFA $07.12.26 15:12:03$\nSDK   1   1 \\A\\     1     0 0\nSFE");
+    EXPECT_EQ(percentAtClose, "100 %");
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, SendsALastLineWithoutLineEndCharacterByCharacter)
+{
+    loadFile(writeFile("SFA $07.12.26 15:12:03$\r\nSFE"));
+    watchTheEndOfTheUpload();
+    click("btnPosli");
+    expectWire("SFA $07.12.26 15:12:03$\r\nSFE");
+    EXPECT_EQ(memoAtClose, "SFA $07.12.26 15:12:03$\nS\nF\nE");
+}
+
+TEST_F(Transfers, ReceivesOffLineAndOpensTheFileWhenTicked)
+{
+    const QString target = dir.filePath("received.txt");
+    prompts.saveAnswer = target;
+    click("btnPrijmi");
+    EXPECT_TRUE(panelShown());
+    EXPECT_EQ(form->windowTitle().right(13), "received.txt)");
+    deviceSends(DeviceFile.first(30));
+    deviceSends(DeviceFile.sliced(30));
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_EQ(TestFiles::read(target), DeviceFile);
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().openDialogFileName, target);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, ReceivesOffLineWithoutOpeningWhenNotTicked)
+{
+    child<QCheckBox>("cbOtevri")->setChecked(false);
+    const QString target = dir.filePath("received.txt");
+    prompts.saveAnswer = target;
+    click("btnPrijmi");
+    deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_EQ(TestFiles::read(target), DeviceFile);
+    EXPECT_TRUE(form->document().entries().isEmpty());
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, TheBarRunsThroughAHundredPerThousandCharactersReceived)
+{
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    for (int i = 0; i < 5; ++i)
+        deviceSends(QByteArray(499, 'x') + "\n");
+    EXPECT_EQ(child<QLabel>("Procenta")->text(), "50 %");
+    EXPECT_EQ(child<QProgressBar>("ProgressBar1")->value(), 50);
+    EXPECT_TRUE(panelShown());
+    EXPECT_TRUE(port().Connected());
+}
+
+TEST_F(Transfers, ADirectoryArrivingOneByteAtATime)
+{
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    for (const char byte : Directory)
+        deviceSends(QByteArray(1, byte));
+    ASSERT_TRUE(session().directoryShown());
+    // The file ends with the chunk that completes "SFE"; its line end comes after it.
+    EXPECT_EQ(TestFiles::read(session().transferFile()), Directory.chopped(2));
+    EXPECT_EQ(session().receiveBuffer().text(), "\r\n");
+    EXPECT_EQ(form->document().entries().count(), 4);
+}
+
+TEST_F(Transfers, MessagesAreRecognisedOnlyWholeAtTheStartOfAChunk)
+{
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    deviceSends("*KORAX@DSTRANS$!"); // the device repeating the command: dropped
+    expectQuietWire();
+    deviceSends("*KORAX@D");
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    deviceSends("SOK$!\r\n");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
+    deviceSends("xSOK$!\r\n");
+    EXPECT_EQ(session().receiveBuffer().text(), "xSOK$!\r\n");
+}
+
+TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
+{
+    openDeviceFile();
+    form->document().entries().setCell(1, 2, "$42");
+    form->UpdateControls(true);
+    ASSERT_TRUE(enabled("btnUloz"));
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    const QByteArray written = TestFiles::read(session().transferFile());
+    EXPECT_TRUE(written.contains("SDX     0  1 C42\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("\r\nSPR H")) << written.toStdString();
+
+    // The device asks for the file and sends the start of further text in the same chunk.
+    deviceSends("SDOWN$!SOK");
+    expectWire(written);
+    EXPECT_FALSE(port().Connected());
+    EXPECT_EQ(session().receiveBuffer().text(), "SDOWN$!SOK");
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(enabled("btnZpet"));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, ATickThatCannotOpenThePortIsTakenBack)
+{
+    port().SetPort(dir.filePath("no-such-tty"));
+    clickOnLine();
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith("Unable to open com port (win error code: 2)"));
+    EXPECT_FALSE(child<QCheckBox>("cbOnLine")->isChecked());
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, LineErrorsShowTheirTextsAndCloseThePortATickLater)
+{
+    enterOnLine();
+    form->ComPort1Error(ceRxParity | ceFrame | ceOverrun);
+    EXPECT_EQ(prompts.errors, QStringList({"Chyba linky: Parita", "Chyba linky: Ramec"}));
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+}
+
+TEST_F(Transfers, AHangUpWhileReceivingIsOneMessageAndTheWindowComesBack)
+{
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends(DeviceFile.first(20));
+    device.closeMaster();
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    QTest::qWait(50);
+    EXPECT_EQ(prompts.errors, QStringList({"Chyba linky: ReadFile function failed (win error code: 5)"}));
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(QFile::exists(dir.filePath("received.txt")));
+}
+
+TEST_F(Transfers, AHangUpWhileSendingStopsTheUploadWithOneMessage)
+{
+    loadFile(writeFile("SFA\r\nSDE\r\nSDE\r\nSDE\r\nSFE\r\n"));
+    QMetaObject::invokeMethod(
+        form.get(), [this] { device.closeMaster(); }, Qt::QueuedConnection);
+    click("btnPosli");
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    QTest::qWait(50);
+    ASSERT_EQ(prompts.errors.size(), 1) << prompts.errors.join("\n").toStdString();
+    EXPECT_TRUE(prompts.errors[0].contains("(win error code: 5)")) << prompts.errors[0].toStdString();
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, ASegmentTheDeviceDoesNotTakeStopsTheUpload)
+{
+    TComTimeouts timeouts = port().Timeouts();
+    timeouts.WriteTotalConstant = 50;
+    timeouts.WriteTotalMultiplier = 0;
+    port().SetTimeouts(timeouts);
+    // One line longer than the line's buffers, to a device that reads nothing.
+    loadFile(writeFile("SFA\r\nSDE " + QByteArray(40000, 'x') + "\r\nSFE\r\n"));
+    click("btnPosli");
+    EXPECT_EQ(prompts.errors, QStringList({"WriteFile function failed (win error code: 110)"}));
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(device.receive(50000, 200).endsWith("SFE\r\n"));
+}
+
+// Records, for each close of the window asked for, whether the port was still open then.
+struct CloseWatch : QObject {
+    TComPort &port;
+    QList<bool> portOpen;
+    explicit CloseWatch(TComPort &watched) : port(watched) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            portOpen << port.Connected();
+        return false;
+    }
+};
+
+TEST_F(Transfers, AWindowCloseDuringTheUploadWaitsForItsEnd)
+{
+    const QByteArray file = "SFA\r\nSDE\r\nSDE\r\nSFE\r\n";
+    loadFile(writeFile(file));
+    CloseWatch watch(port());
+    form->installEventFilter(&watch);
+    QMetaObject::invokeMethod(
+        form.get(), [this] { form->close(); }, Qt::QueuedConnection);
+    click("btnPosli");
+    expectWire(file);
+    ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }));
+    EXPECT_EQ(watch.portOpen, QList<bool>({true, false}));
+}
+
+// Cancel in every state that shows the progress panel, by button and by Esc.
+class CancelTransfers : public Transfers, public testing::WithParamInterface<bool>
+{
+protected:
+    void cancel()
+    {
+        if (GetParam())
+            click("btnZrus");
+        else
+            pressEscape();
+    }
+    void expectOnLineLeft()
+    {
+        expectWire("*KORAX@EW$!*KORAX@BREAK$!");
+        EXPECT_FALSE(child<QCheckBox>("cbOnLine")->isChecked());
+        EXPECT_FALSE(port().Connected());
+        EXPECT_TRUE(form->document().entries().isEmpty());
+        EXPECT_TRUE(windowUsable());
+        EXPECT_FALSE(session().cancelFlag());
+    }
+};
+
+TEST_P(CancelTransfers, WhileSending)
+{
+    loadFile(writeFile("SFA\r\nSDE\r\nSDE\r\nSFE\r\n"));
+    QMetaObject::invokeMethod(
+        form.get(), [this] { cancel(); }, Qt::QueuedConnection);
+    click("btnPosli");
+    expectWire("SFA\r\n");
+    expectQuietWire();
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_P(CancelTransfers, WhileReceivingOffLine)
+{
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends("SFA\r\n");
+    cancel();
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
+    expectQuietWire();
+}
+
+TEST_P(CancelTransfers, WhileWaitingForTheDirectory)
+{
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    cancel();
+    expectOnLineLeft();
+}
+
+TEST_P(CancelTransfers, WhileReadingADeviceFile)
+{
+    enterOnLine();
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    cancel();
+    expectOnLineLeft();
+    EXPECT_FALSE(form->document().deviceFileOpen);
+}
+
+TEST_P(CancelTransfers, WhileWaitingToWriteBack)
+{
+    openDeviceFile();
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    cancel();
+    expectOnLineLeft();
+}
+
+INSTANTIATE_TEST_SUITE_P(ByButtonAndByEsc, CancelTransfers, testing::Bool());

@@ -1,0 +1,122 @@
+#include "ProgramFixture.h"
+#include "devsim/DeviceSimulator.h"
+#include "link/TComPort.h"
+#include "link/TransferSession.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+QByteArray deviceFile(const char *number, const char *name, const char *value)
+{
+    return QByteArray("SFA $07.12.26 15:12:03$\r\nSDK   1") + number + " \\" + name +
+           "\\     1     0 0\r\nSDW     0  1 C" + value + "\r\nSDE\r\nSFE\r\n";
+}
+
+// The main window against the device simulator-> A message of the device cut
+// into pieces is not recognised (the pieces are file text), so only file text
+// is cut where the test asks for it.
+class TransfersWithSimulator : public ProgramFixture
+{
+protected:
+    // The simulator serves two files; chunkSeed 0 sends everything in one piece.
+    void begin(quint32 chunkSeed)
+    {
+        TestFiles::write(deviceFolder.filePath("alpha.txt"), deviceFile("   7", "alpha", "41"));
+        TestFiles::write(deviceFolder.filePath("beta.txt"), deviceFile("  12", "beta", "42"));
+        simulator = std::make_unique<DeviceSimulator>(
+            DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = 9});
+        ASSERT_EQ(simulator->start(), "");
+        writeLanguageFile("[ComPort1]\r\nPort=" + simulator->portPath().toUtf8() + "\r\n");
+        start();
+    }
+
+    TransferSession &session() { return *form->findChild<TransferSession *>(); }
+    bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 5000); }
+    void click(const char *name) { child<QAbstractButton>(name)->click(); }
+    void selectRow(int row) { child<QTableView>("Seznam")->selectRow(row); }
+    bool idle() { return child<QWidget>("Progress")->isHidden() && enabled("Panel_Tlacitka"); }
+    bool directoryShown()
+    {
+        return waitFor([&] { return session().directoryShown() && idle(); });
+    }
+
+    QTemporaryDir deviceFolder;
+    std::unique_ptr<DeviceSimulator> simulator;
+};
+
+} // namespace
+
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
+{
+    begin(0);
+    click("cbOnLine");
+    ASSERT_TRUE(directoryShown());
+    ASSERT_EQ(form->document().entries().count(), 4);
+
+    selectRow(0);
+    child<QAction>("Upravit1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return form->document().deviceFileOpen && idle(); }));
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().entries().at(1).cell(2), "$41");
+
+    // Edited and written back: the device deletes its copy, asks for the file and stores the upload.
+    form->document().entries().setCell(1, 2, "$4A");
+    click("btnUloz");
+    ASSERT_TRUE(waitFor([&] { return !form->port().Connected() && idle(); }));
+    const QByteArray uploaded = TestFiles::read(session().transferFile());
+    ASSERT_TRUE(waitFor([&] { return TestFiles::read(deviceFolder.filePath("alpha.txt")) == uploaded; }));
+    EXPECT_TRUE(uploaded.contains("SDX     0  1 C4A\r\n")) << uploaded.toStdString();
+
+    click("btnZpet");
+    ASSERT_TRUE(directoryShown());
+    EXPECT_EQ(form->document().entries().count(), 4);
+
+    selectRow(2);
+    child<QAction>("Smazat1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return !QFile::exists(deviceFolder.filePath("beta.txt")); }));
+    EXPECT_EQ(form->document().entries().count(), 3);
+
+    click("cbOnLine");
+    ASSERT_TRUE(waitFor([&] { return !form->port().Connected(); }));
+    ASSERT_TRUE(waitFor([&] { return simulator->received().endsWith("*KORAX@BREAK$!"); }));
+    EXPECT_EQ(simulator->received(), "*KORAX@DSTRANS$!*KORAX@DIR$!*KORAX@RD001%007$!"
+                                     "*KORAX@DEL001%007$!*KORAX@DSDOWN$!" +
+                                         uploaded +
+                                         "*KORAX@EW$!*KORAX@DSTRANS$!*KORAX@DIR$!*KORAX@DEL001%012$!"
+                                         "*KORAX@EW$!*KORAX@BREAK$!");
+    EXPECT_TRUE(idle());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(TransfersWithSimulator, OffLineSendAndAReceiveArrivingInRandomPieces)
+{
+    begin(7);
+    const QString local = dir.filePath("local.txt");
+    const QByteArray file = deviceFile("  30", "local", "43");
+    TestFiles::write(local, file);
+    prompts.openAnswer = local;
+    click("btnNacti");
+    click("btnPosli");
+    ASSERT_TRUE(waitFor([&] { return simulator->received() == file; }));
+    ASSERT_TRUE(waitFor([&] { return QDir(deviceFolder.path()).entryList(QDir::Files).size() == 3; }));
+
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    ASSERT_TRUE(waitFor([&] { return simulator->programHasPort(); }));
+    ASSERT_EQ(simulator->pushFile(deviceFolder.filePath("beta.txt")), "");
+    ASSERT_TRUE(waitFor([&] { return !form->port().Connected() && idle(); }));
+    // Stored up to the piece that completed the end line's "SFE".
+    const QByteArray stored = TestFiles::read(dir.filePath("received.txt"));
+    EXPECT_TRUE(deviceFile("  12", "beta", "42").startsWith(stored)) << stored.toStdString();
+    EXPECT_TRUE(stored.contains("\r\nSFE")) << stored.toStdString();
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
