@@ -179,7 +179,9 @@ QLayout *TForm1::buildOptionsRow()
 {
     cbOnLine = new QCheckBox(QStringLiteral("On Line"));
     cbOnLine->setObjectName("cbOnLine");
-    connect(cbOnLine, &QCheckBox::clicked, this, [this] { runCommand([this] { cbOnLineClick(); }); });
+    // Every change of the tick switches, however it was made: a click, the space
+    // bar, or an assistive tool's toggle (which sets the state without a click).
+    connect(cbOnLine, &QCheckBox::toggled, this, [this] { runCommand([this] { cbOnLineClick(); }); });
     cbOtevri = new QCheckBox(QStringLiteral("8"));
     cbOtevri->setObjectName("cbOtevri");
     cbOtevri->setChecked(true);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QTableView>
 
 #include <climits>
@@ -30,8 +31,11 @@ bool TransferWindowView::onLineTicked() const
     return m_onLine->isChecked();
 }
 
+// The session runs the switch itself where it changes the tick; the box's own
+// change notice must not run it a second time.
 void TransferWindowView::setOnLineTicked(bool ticked)
 {
+    const QSignalBlocker quiet(m_onLine);
     m_onLine->setChecked(ticked);
 }
 

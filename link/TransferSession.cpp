@@ -224,10 +224,14 @@ bool TransferSession::OpenDirectoryRow()
     return true;
 }
 
+// While a device file is open its entries are no directory rows: a record
+// number there would name another of the device's files. Nothing is deleted.
 bool TransferSession::DeleteDirectoryRow()
 {
     if (!m_view.onLineTicked())
         return false;
+    if (m_document.deviceFileOpen)
+        return true;
     int row = -1;
     QByteArray number;
     if (!selectedNumber(row, number))

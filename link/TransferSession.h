@@ -48,7 +48,8 @@ public:
     // The On Line branch of the edit command: asks the device for the selected
     // directory row's file. False when not On Line or a device file is open.
     bool OpenDirectoryRow();
-    // The On Line branch of the delete command. False when not On Line.
+    // The On Line branch of the delete command. False when not On Line; while
+    // a device file is open it deletes nothing.
     bool DeleteDirectoryRow();
     // The On Line branch of Save: writes the device file back. False when not On Line.
     bool SaveToDevice();

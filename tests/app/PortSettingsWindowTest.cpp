@@ -60,6 +60,7 @@ TEST_F(PortSettingsWindow, ClosingOnLineSendsTheEndCommandFirst)
     writeLanguageFile("[ComPort1]\r\nPort=" + line.slavePath().toUtf8() + "\r\n");
     start();
     form->findChild<QCheckBox *>("cbOnLine")->setChecked(true);
+    EXPECT_EQ(line.receive(16), "*KORAX@DSTRANS$!");
     form->close();
     EXPECT_EQ(line.receive(11), "*KORAX@EW$!");
     EXPECT_FALSE(form->port().Connected());

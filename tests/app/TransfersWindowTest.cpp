@@ -4,6 +4,7 @@
 #include "support/PseudoTerminal.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -300,6 +301,39 @@ TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
     EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(enabled("btnZpet"));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, AnAssistiveToolsToggleOfOnLineSwitchesAsAClickDoes)
+{
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(child<QCheckBox>("cbOnLine"));
+    ASSERT_TRUE(box && box->actionInterface());
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    expectWire("*KORAX@DSTRANS$!");
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    deviceSends(Directory);
+    ASSERT_TRUE(waitFor([&] { return session().directoryShown(); }));
+    EXPECT_EQ(form->document().entries().count(), 4);
+
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    expectWire("*KORAX@EW$!*KORAX@BREAK$!");
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(form->document().entries().isEmpty());
+    EXPECT_TRUE(windowUsable());
+}
+
+TEST_F(Transfers, TheDeleteKeyInAnOpenDeviceFileDeletesNoFileOfTheDevice)
+{
+    openDeviceFile();
+    auto *list = child<QTableView>("Seznam");
+    list->setFocus();
+    selectRow(0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCoreApplication::processEvents();
+    expectQuietWire();
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(form->document().deviceFileOpen);
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
