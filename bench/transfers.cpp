@@ -118,6 +118,9 @@ void uploadBench()
 
 int main(int argc, char **argv)
 {
+    // The window is never looked at; it runs without a display as well.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // "upload" runs only the upload, for a profiler.
     if (argc < 2 || qstrcmp(argv[1], "upload") != 0) {
