@@ -56,7 +56,7 @@ protected:
         ASSERT_TRUE(m_folder.isValid());
         TestFiles::write(path("alpha.txt"), deviceFile("   7", "alpha", "41"));
         TestFiles::write(path("beta.txt"), deviceFile("  12", "beta \x9A", "42"));
-        TestFiles::write(path("copy.txt"), deviceFile("   7", "copy", "43"));
+        TestFiles::write(path("copy.txt"), deviceFile("12345", "copy", "43"));
         TestFiles::write(path("notes.txt"), "hello\r\n");
     }
 
@@ -102,15 +102,16 @@ TEST_F(DeviceSimulatorTest, DirectoryListsEachFileUnderTheNumberOfItsFirstRecord
     auto port = start(m_simulator);
     const QByteArray listing = exchange(*port, "*KORAX@DIR$!", "SFE\r\n");
     EXPECT_TRUE(listing.startsWith("SFA $"));
-    // copy.txt holds alpha's number and notes.txt none: both get the lowest free ones.
+    // copy.txt's number is too long and notes.txt has none: both get the lowest free ones.
     EXPECT_EQ(directoryRows(listing), (std::vector<Row>{{"007", "alpha.txt", "88"},
                                                         {"012", "beta.txt", "89"},
-                                                        {"001", "copy.txt", "87"},
+                                                        {"001", "copy.txt", "88"},
                                                         {"002", "notes.txt", "7"}}));
 }
 
 TEST_F(DeviceSimulatorTest, TellsOfNamesTheProgramWillNotShow)
 {
+    // At the start: copy.txt and notes.txt are listed under the lowest free numbers; with the listing: SPRING.txt.
     QSignalSpy notices(&m_simulator, &DeviceSimulator::notice);
     TestFiles::write(path("SPRING.txt"), deviceFile("  20", "spring", "46"));
     auto port = start(m_simulator);
@@ -121,32 +122,41 @@ TEST_F(DeviceSimulatorTest, TellsOfNamesTheProgramWillNotShow)
 
 TEST_F(DeviceSimulatorTest, NumbersHoldFromOneListingToTheNext)
 {
+    QSignalSpy notices(&m_simulator, &DeviceSimulator::notice);
     auto port = start(m_simulator);
     exchange(*port, "*KORAX@DIR$!", "SFE\r\n");
     TestFiles::write(path("aaa.txt"), deviceFile("   1", "aaa", "44"));
     TestFiles::write(path("\xC5\xA1"
                           "ance.txt"),
                      deviceFile("   3", "sance", "45"));
+    notices.clear();
     const std::vector<Row> rows = directoryRows(exchange(*port, "*KORAX@DIR$!", "SFE\r\n"));
-    ASSERT_EQ(rows.size(), 6u);
-    // The new aaa.txt finds its number 001 taken by copy.txt, which keeps it.
-    EXPECT_EQ(rows.at(0), (Row{"004", "aaa.txt", "86"}));
-    EXPECT_EQ(rows.at(3), (Row{"001", "copy.txt", "87"}));
+    // The new aaa.txt finds its number 001 held by copy.txt, which keeps it: aaa.txt is left out, as a
+    // write-back of it would delete copy.txt.
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows.at(2), (Row{"001", "copy.txt", "88"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return std::any_of(notices.begin(), notices.end(), [](const QList<QVariant> &notice) {
+            const QString text = notice.at(0).toString();
+            return text.contains("aaa.txt") && text.contains("copy.txt") && text.contains("001");
+        });
+    }));
     // File names reach the program in its code page.
-    EXPECT_EQ(rows.at(5), (Row{"003",
+    EXPECT_EQ(rows.at(4), (Row{"003",
                                "\x9A"
                                "ance.txt",
                                "88"}));
+    EXPECT_EQ(exchange(*port, "*KORAX@RD001%001$!", "SFE\r\n"), TestFiles::read(path("copy.txt")));
 }
 
 TEST_F(DeviceSimulatorTest, ReadSendsTheFileUnchanged)
 {
-    QSignalSpy notices(&m_simulator, &DeviceSimulator::notice);
     auto port = start(m_simulator);
     EXPECT_EQ(exchange(*port, "*KORAX@RD001%012$!", "SFE\r\n"), deviceFile("  12", "beta \x9A", "42"));
+    QSignalSpy notices(&m_simulator, &DeviceSimulator::notice);
     port->write("*KORAX@RD001%099$!");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 2; }));
-    EXPECT_TRUE(notices.at(1).at(0).toString().contains("099"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notices.size() == 1; }));
+    EXPECT_TRUE(notices.at(0).at(0).toString().contains("099"));
     EXPECT_EQ(m_simulator.sent(), deviceFile("  12", "beta \x9A", "42"));
 }
 
@@ -287,4 +297,20 @@ TEST(DeviceSimulatorStart, RefusesWhatItCannotServeAndLeavesOtherFilesAlone)
         EXPECT_EQ(QFileInfo(link).symLinkTarget(), simulator.portPath());
     }
     EXPECT_FALSE(QFileInfo(link).isSymLink());
+}
+
+TEST(DeviceSimulatorStart, RefusesTwoFilesOfOneNumberNamingBoth)
+{
+    QTemporaryDir folder;
+    TestFiles::write(folder.filePath("alpha.txt"), deviceFile("   7", "alpha", "41"));
+    TestFiles::write(folder.filePath("beta.txt"), deviceFile("  12", "beta", "42"));
+    TestFiles::write(folder.filePath("copy.txt"), deviceFile(" 007", "copy", "43"));
+    TestFiles::write(folder.filePath("other.txt"), deviceFile("12  ", "other", "44"));
+    const QString link = folder.filePath("port");
+    DeviceSimulator simulator({.folder = folder.path(), .linkPath = link});
+    const QString error = simulator.start();
+    EXPECT_TRUE(error.contains("alpha.txt and copy.txt") && error.contains("007")) << error.toStdString();
+    EXPECT_TRUE(error.contains("beta.txt and other.txt") && error.contains("012")) << error.toStdString();
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(TestFiles::read(folder.filePath("copy.txt")), deviceFile(" 007", "copy", "43"));
 }

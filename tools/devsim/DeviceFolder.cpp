@@ -61,6 +61,11 @@ bool isPlainFile(const QString &path)
 
 DeviceFolder::DeviceFolder(QString path) : m_path(std::move(path)) {}
 
+void DeviceFolder::open(const QDateTime &now)
+{
+    numberFiles(now);
+}
+
 QByteArray DeviceFolder::listing(const QDateTime &now)
 {
     numberFiles(now);
@@ -93,13 +98,8 @@ void DeviceFolder::noteKeptLineTags(const QString &fileName)
 
 QString DeviceFolder::fileOf(QByteArrayView number)
 {
-    if (!m_numbered)
-        numberFiles(QDateTime::currentDateTime());
-    for (const Listed &file : m_listed) {
-        if (file.number == number)
-            return filePath(file.fileName);
-    }
-    return {};
+    const Listed *file = listed(number);
+    return file ? filePath(file->fileName) : QString();
 }
 
 QString DeviceFolder::remove(QByteArrayView number)
@@ -144,21 +144,46 @@ void DeviceFolder::numberFiles(const QDateTime &now)
             newNames.append(name);
     }
     QStringList unnumbered;
+    std::vector<Clash> clashes;
     for (const QString &name : newNames) {
         const QByteArray own = ownNumber(name, now);
-        if (!own.isEmpty() && !isListed(own))
-            m_listed.push_back(Listed{own, name});
-        else
+        if (own.isEmpty())
             unnumbered.append(name);
+        else if (const Listed *holder = listed(own))
+            clashes.push_back(Clash{own, holder->fileName, name});
+        else
+            m_listed.push_back(Listed{own, name});
     }
+    reportClashes(clashes);
     for (const QString &name : unnumbered) {
         m_listed.push_back(Listed{lowestFreeNumber(), name});
-        m_notes.append(QStringLiteral("%1 has no number of its own that is free; listed as %2.")
+        m_notes.append(QStringLiteral("%1 has no usable number of its own; listed as %2.")
                            .arg(name, QLatin1String(m_listed.back().number)));
     }
     std::sort(m_listed.begin(), m_listed.end(),
               [](const Listed &a, const Listed &b) { return a.fileName < b.fileName; });
     m_numbered = true;
+}
+
+// Before the first listing a clash refuses the folder; later, the file that
+// came with a number already listed stays out of the directory.
+void DeviceFolder::reportClashes(const std::vector<Clash> &clashes)
+{
+    QStringList lines;
+    for (const Clash &clash : clashes) {
+        lines.append(m_numbered ? QStringLiteral("%1 is left out of the directory: its file number %2 is %3's.")
+                                      .arg(clash.fileName, QLatin1String(clash.number), clash.holder)
+                                : QStringLiteral("Files %1 and %2 would both be file number %3.")
+                                      .arg(clash.holder, clash.fileName, QLatin1String(clash.number)));
+    }
+    if (m_numbered || lines.isEmpty()) {
+        m_notes += lines;
+        return;
+    }
+    lines.append(QStringLiteral("Writing one of them back would delete the other: give each file a number of its own "
+                                "in its first record, or move one out of %1.")
+                     .arg(m_path));
+    throw failure(lines.join(QLatin1Char('\n')));
 }
 
 QByteArray DeviceFolder::ownNumber(const QString &fileName, const QDateTime &now) const
@@ -180,14 +205,16 @@ QByteArray DeviceFolder::lowestFreeNumber() const
 {
     for (int n = 1;; ++n) {
         const QByteArray number = DeviceFileNumberOf(QByteArray::number(n));
-        if (!isListed(number))
+        if (!listed(number))
             return number;
     }
 }
 
-bool DeviceFolder::isListed(QByteArrayView number) const
+const DeviceFolder::Listed *DeviceFolder::listed(QByteArrayView number) const
 {
-    return std::any_of(m_listed.begin(), m_listed.end(), [&](const Listed &listed) { return listed.number == number; });
+    const auto found =
+        std::find_if(m_listed.begin(), m_listed.end(), [&](const Listed &file) { return file.number == number; });
+    return found == m_listed.end() ? nullptr : &*found;
 }
 
 QString DeviceFolder::freshName() const

@@ -17,8 +17,13 @@
 // under the number of its first record, as the device keeps them: the program
 // opens a directory row by its number, and writing a device file back deletes
 // the number of the file's first record before the upload. A file without a
-// usable number of its own (no record, a number longer than four characters,
-// or one that a file earlier in name order holds) gets the lowest free number.
+// usable number of its own (no record, or a number longer than four
+// characters) gets the lowest free number.
+//
+// Two files of one number cannot both be served: the write-back of one would
+// delete the other. The folder is refused when it holds such files at the
+// start; a file that comes later with a number already listed is left out of
+// the directory.
 //
 // The numbers hold from one listing to the next, so the rows the program shows
 // keep naming the files they named when listed. Failures throw
@@ -30,15 +35,19 @@ public:
 
     const QString &path() const { return m_path; }
 
+    // Numbers the files for the first time; throws, naming them, when two
+    // files would have the same number. notes() then tells of the files given
+    // the lowest free number.
+    void open(const QDateTime &now);
+
     // Reads the folder again, numbers its files and gives the directory as a
     // device data file created at now.
     QByteArray listing(const QDateTime &now);
     // What the last listing had to say: files it could not list under their
-    // own number, and names the program will not show as rows.
+    // own number or left out, and names the program will not show as rows.
     const QStringList &notes() const { return m_notes; }
 
-    // The path of the file listed under a file number ("007"), empty when none
-    // is. Before the first listing the folder is numbered for it.
+    // The path of the file listed under a file number ("007"), empty when none is.
     QString fileOf(QByteArrayView number);
     // Deletes the file listed under a number and returns its path. The next
     // upload that replaces it takes its name.
@@ -55,12 +64,19 @@ private:
         QByteArray number;
         QString fileName;
     };
+    // A file whose own number another file holds.
+    struct Clash {
+        QByteArray number;
+        QString holder;
+        QString fileName;
+    };
 
     void numberFiles(const QDateTime &now);
+    void reportClashes(const std::vector<Clash> &clashes);
     void noteKeptLineTags(const QString &fileName);
     QByteArray ownNumber(const QString &fileName, const QDateTime &now) const;
     QByteArray lowestFreeNumber() const;
-    bool isListed(QByteArrayView number) const;
+    const Listed *listed(QByteArrayView number) const;
     QString freshName() const;
     QString filePath(const QString &fileName) const;
 

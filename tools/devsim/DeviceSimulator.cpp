@@ -51,6 +51,13 @@ QString DeviceSimulator::start()
 {
     if (!QFileInfo(m_options.folder).isDir())
         return QStringLiteral("The folder %1 does not exist.").arg(m_options.folder);
+    try {
+        m_folder.open(QDateTime::currentDateTime());
+    } catch (const std::exception &e) {
+        return QString::fromUtf8(e.what());
+    }
+    for (const QString &note : m_folder.notes())
+        emit notice(note);
     if (QString error = m_line.open(); !error.isEmpty())
         return error;
     if (QString error = makeLink(); !error.isEmpty()) {

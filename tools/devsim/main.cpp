@@ -198,6 +198,7 @@ int main(int argc, char **argv)
         return 2;
 
     DeviceSimulator simulator(options);
+    reportEvents(simulator, parser.isSet(QStringLiteral("trace")));
     if (const QString error = simulator.start(); !error.isEmpty()) {
         std::fprintf(stderr, "winorba-devsim: %s\n", error.toLocal8Bit().constData());
         return 1;
@@ -205,7 +206,6 @@ int main(int argc, char **argv)
     const QString port = options.linkPath.isEmpty() ? simulator.portPath() : options.linkPath;
     print(QStringLiteral("Serving %1 on %2").arg(options.folder, simulator.portPath()));
     print(QStringLiteral("Put this in section [ComPort1] of WinOrba.lng: Port=%1").arg(port));
-    reportEvents(simulator, parser.isSet(QStringLiteral("trace")));
     pushOnEnter(simulator, parser.value(QStringLiteral("push")), &app);
     quitOnSignals(&app);
     return app.exec();
