@@ -10,10 +10,12 @@
 #include <gtest/gtest.h>
 
 // The program's own port layer against the simulator, by the link path, with
-// the settings On Line mode uses: what the program will see.
-struct SimulatorWithPortLayer : ::testing::Test {
+// the settings On Line mode uses: what the program will see, on a line as fast
+// as the pseudo-terminal and on one paced at a baud rate (the parameter).
+struct SimulatorWithPortLayer : ::testing::TestWithParam<qint64> {
     QTemporaryDir folder;
-    DeviceSimulator simulator{{.folder = folder.path(), .linkPath = folder.filePath("port"), .chunkSeed = 3}};
+    DeviceSimulator simulator{
+        {.folder = folder.path(), .linkPath = folder.filePath("port"), .chunkSeed = 3, .baud = GetParam()}};
     TComPort port{nullptr, std::make_shared<PosixSerialSystem>()};
     QByteArray received;
     QList<TComErrors> errors;
@@ -43,7 +45,7 @@ struct SimulatorWithPortLayer : ::testing::Test {
     }
 };
 
-TEST_F(SimulatorWithPortLayer, GoesThroughTheOnLineRoadAndTakesAnUpload)
+TEST_P(SimulatorWithPortLayer, GoesThroughTheOnLineRoadAndTakesAnUpload)
 {
     QSignalSpy stored(&simulator, &DeviceSimulator::fileStored);
     port.OpenPort();
@@ -66,7 +68,7 @@ TEST_F(SimulatorWithPortLayer, GoesThroughTheOnLineRoadAndTakesAnUpload)
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(SimulatorWithPortLayer, AHangUpReachesThePortAsALineError)
+TEST_P(SimulatorWithPortLayer, AHangUpReachesThePortAsALineError)
 {
     port.OpenPort();
     ask("*KORAX@DSTRANS$!", "$!");
@@ -74,3 +76,8 @@ TEST_F(SimulatorWithPortLayer, AHangUpReachesThePortAsALineError)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !errors.isEmpty(); }));
     EXPECT_TRUE(errors.front() & ceIO);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lines, SimulatorWithPortLayer, ::testing::Values(0, 38400),
+                         [](const ::testing::TestParamInfo<qint64> &info) {
+                             return info.param == 0 ? std::string("Unpaced") : "Paced" + std::to_string(info.param);
+                         });

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
 #include <stdexcept>
 
 namespace
@@ -17,8 +18,6 @@ constexpr QByteArrayView ReadCommand = "RD001%";
 constexpr QByteArrayView DeleteCommand = "DEL001%";
 // How often the line is looked at while the program has not opened the port.
 constexpr int PortWatchMs = 10;
-// The pause between two pieces of cut text, so that each arrives on its own.
-constexpr int ChunkPauseMs = 1;
 // How long the program has to read the last bytes before the line hangs up.
 constexpr int HangUpGraceMs = 20;
 
@@ -27,17 +26,36 @@ QString fromWire(QByteArrayView bytes)
     return QString::fromLatin1(bytes);
 }
 
+std::optional<WireRate> wireRate(const DeviceSimulator::Options &options)
+{
+    if (options.baud <= 0)
+        return std::nullopt;
+    return WireRate(options.baud, options.framing);
+}
+
+// Timers count whole milliseconds: a wait is rounded up, so nothing comes early.
+int milliseconds(qint64 nanoseconds)
+{
+    return static_cast<int>(
+        qBound(qint64(1), (nanoseconds + 999'999) / 1'000'000, qint64(std::numeric_limits<int>::max())));
+}
+
 } // namespace
 
 DeviceSimulator::DeviceSimulator(Options options, QObject *parent)
     : QObject(parent), m_options(std::move(options)), m_folder(m_options.folder),
-      m_cutter(m_options.chunkSeed, m_options.maxChunk)
+      m_pieces(wireRate(m_options), ChunkCutter(m_options.chunkSeed, m_options.maxChunk)),
+      m_readPace(wireRate(m_options))
 {
+    m_clock.start();
     m_portWatch.setInterval(PortWatchMs);
     connect(&m_portWatch, &QTimer::timeout, this, &DeviceSimulator::serviceLine);
-    m_chunkPause.setInterval(ChunkPauseMs);
-    m_chunkPause.setSingleShot(true);
-    connect(&m_chunkPause, &QTimer::timeout, this, &DeviceSimulator::writePending);
+    for (QTimer *timer : {&m_pieceDue, &m_readPause}) {
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    connect(&m_pieceDue, &QTimer::timeout, this, &DeviceSimulator::writePending);
+    connect(&m_readPause, &QTimer::timeout, this, &DeviceSimulator::serviceLine);
 }
 
 DeviceSimulator::~DeviceSimulator()
@@ -95,29 +113,50 @@ void DeviceSimulator::send(QByteArrayView bytes)
 {
     if (m_hungUp || m_hangUpDue || !m_line.isOpen())
         return;
+    m_pieces.queued(now(), m_outgoing.size());
     m_outgoing.append(bytes);
-    if (!m_chunkPause.isActive() && !m_writable->isEnabled())
+    // While the line is full, the notifier goes on once the program reads.
+    if (!m_writable->isEnabled())
         writePending();
 }
 
 // Reads what the program sent and follows whether it has the port open: while
-// it has, the line's notifier calls here; while it has not, the watch timer.
+// it has, the line's notifier calls here; while it has not, the watch timer;
+// on a paced line, while the program's bytes are still crossing, the pause.
 void DeviceSimulator::serviceLine()
 {
+    const qint64 allowance = m_readPace.allowance(now());
+    if (allowance == 0) {
+        pauseReading();
+        return;
+    }
     QByteArray bytes;
-    const PtyLine::ReadState state = m_line.readAvailable(bytes);
+    const PtyLine::ReadState state = m_line.readAvailable(bytes, allowance);
+    // A read cut short by the allowance does not tell whether more waits, nor whether the port is still open.
+    const bool more = bytes.size() == allowance && state == PtyLine::ReadState::Open;
+    m_readPace.read(bytes.size(), !more);
     if (!bytes.isEmpty()) {
         setProgramPort(true);
         record(Direction::FromProgram, bytes);
         handle(m_input.take(bytes));
     }
-    if (!m_hungUp)
-        setProgramPort(state == PtyLine::ReadState::Open);
+    if (m_hungUp)
+        return;
+    setProgramPort(state == PtyLine::ReadState::Open);
+    if (more)
+        pauseReading();
+}
+
+// The line's notifier rests until the next byte of the program's has crossed.
+void DeviceSimulator::pauseReading()
+{
+    m_readable->setEnabled(false);
+    m_readPause.start(milliseconds(m_readPace.nextAt() - now()));
 }
 
 void DeviceSimulator::setProgramPort(bool open)
 {
-    m_readable->setEnabled(open);
+    m_readable->setEnabled(open && !m_readPause.isActive());
     if (open)
         m_portWatch.stop();
     else
@@ -128,7 +167,7 @@ void DeviceSimulator::setProgramPort(bool open)
     if (!open) {
         // What the program has not read is thrown away when it opens the port again.
         m_outgoing.clear();
-        m_chunkPause.stop();
+        m_pieceDue.stop();
         m_writable->setEnabled(false);
         handle(m_input.finish());
     }
@@ -225,22 +264,26 @@ void DeviceSimulator::storeFile(const QByteArray &bytes)
     }
 }
 
-// Writes what waits to be sent: all that the line takes, or one piece when
-// cutting, counting towards the hang-up.
+// Writes what waits to be sent, as the piece schedule hands it over, and
+// counts it towards the hang-up.
 void DeviceSimulator::writePending()
 {
     m_writable->setEnabled(false);
+    m_pieceDue.stop();
     while (!m_outgoing.isEmpty()) {
-        qsizetype size = m_cutter.next(m_outgoing.size());
-        if (m_options.hangUpAfter >= 0)
-            size = qMin<qint64>(size, m_options.hangUpAfter - m_sentCount);
-        const qsizetype written = size > 0 ? m_line.write(QByteArrayView(m_outgoing).first(size)) : 0;
+        const PieceSchedule::Piece piece = m_pieces.next(now(), m_outgoing.size(), bytesBeforeHangUp());
+        if (piece.dueIn > 0) {
+            m_pieceDue.start(milliseconds(piece.dueIn));
+            return;
+        }
+        const qsizetype written = m_line.write(QByteArrayView(m_outgoing).first(piece.size));
         if (written > 0) {
             record(Direction::ToProgram, QByteArrayView(m_outgoing).first(written));
             m_outgoing.remove(0, written);
             m_sentCount += written;
+            m_pieces.handed(now(), written);
         }
-        if (m_options.hangUpAfter >= 0 && m_sentCount >= m_options.hangUpAfter) {
+        if (bytesBeforeHangUp() == 0) {
             // Closing the line throws away what the program has not read yet:
             // it gets a moment to read the bytes sent.
             m_outgoing.clear();
@@ -253,12 +296,14 @@ void DeviceSimulator::writePending()
             m_writable->setEnabled(true);
             return;
         }
-        if (m_cutter.cuts()) {
-            if (!m_outgoing.isEmpty())
-                m_chunkPause.start();
-            return;
-        }
     }
+}
+
+qsizetype DeviceSimulator::bytesBeforeHangUp() const
+{
+    if (m_options.hangUpAfter < 0)
+        return std::numeric_limits<qsizetype>::max();
+    return qMax<qint64>(0, m_options.hangUpAfter - m_sentCount);
 }
 
 void DeviceSimulator::hangUp()
@@ -268,7 +313,8 @@ void DeviceSimulator::hangUp()
     m_hungUp = true;
     m_outgoing.clear();
     m_portWatch.stop();
-    m_chunkPause.stop();
+    m_pieceDue.stop();
+    m_readPause.stop();
     m_readable->setEnabled(false);
     m_writable->setEnabled(false);
     m_line.hangUp();

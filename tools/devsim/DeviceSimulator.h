@@ -1,11 +1,14 @@
 #pragma once
 
-#include "devsim/ChunkCutter.h"
 #include "devsim/DeviceFolder.h"
+#include "devsim/LineFraming.h"
+#include "devsim/PieceSchedule.h"
 #include "devsim/ProgramInput.h"
 #include "devsim/PtyLine.h"
+#include "devsim/ReadPace.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSocketNotifier>
@@ -32,11 +35,19 @@
 // stored as a new file; pushFile() sends a file as the device does for an
 // off-line Receive. Nothing is acknowledged: the link has no answer to a file.
 //
+// A pseudo-terminal carries any amount at once. Given a baud rate, the
+// simulator plays a real line instead: what it sends crosses at the wire rate
+// and reaches the program a few bytes at a time, as a UART hands them over,
+// and it reads what the program sends no faster than the wire carries it, so
+// that the program's writes back up (see PieceSchedule and ReadPace). All of
+// it runs on timers of the event loop.
+//
 // For testing the program's receiver it can cut everything it sends into
-// pieces of random size (from a seed, so a run can be repeated; a pause of a
-// millisecond lets each piece arrive on its own), and it can hang the line
-// up after a given number of bytes sent, as an unplugged adapter does (a
-// moment after the last byte, so that the program can read them).
+// pieces of random size (from a seed, so a run can be repeated; without a
+// baud rate a pause of a millisecond lets each piece arrive on its own), and
+// it can hang the line up after a given number of bytes sent, as an
+// unplugged adapter does (a moment after the last byte, so that the program
+// can read them).
 class DeviceSimulator : public QObject
 {
     Q_OBJECT
@@ -53,6 +64,10 @@ public:
         qsizetype maxChunk = 16;
         // Hang up once this many bytes have been sent; -1: never.
         qint64 hangUpAfter = -1;
+        // The line's baud rate; 0: no pacing, bytes go as fast as the pseudo-terminal takes them.
+        qint64 baud = 0;
+        // How a character goes over the paced line.
+        LineFraming framing{};
     };
 
     enum class Direction { FromProgram, ToProgram };
@@ -66,7 +81,8 @@ public:
     explicit DeviceSimulator(Options options, QObject *parent = nullptr);
     ~DeviceSimulator() override;
 
-    // Opens the line; returns an error text, empty on success.
+    // Opens the line; returns an error text, empty on success. A folder where
+    // two files would have the same file number is refused, naming both.
     QString start();
     // The path the program opens: the pseudo-terminal's slave.
     const QString &portPath() const { return m_line.slavePath(); }
@@ -110,6 +126,9 @@ private:
     void deleteFile(QByteArrayView number);
     void storeFile(const QByteArray &bytes);
     void writePending();
+    qsizetype bytesBeforeHangUp() const;
+    void pauseReading();
+    qint64 now() const { return m_clock.nsecsElapsed(); }
     QString makeLink();
     void removeLink();
     void record(Direction direction, QByteArrayView bytes);
@@ -119,12 +138,17 @@ private:
     PtyLine m_line;
     DeviceFolder m_folder;
     ProgramInput m_input;
-    ChunkCutter m_cutter;
+    QElapsedTimer m_clock;
+    PieceSchedule m_pieces;
+    ReadPace m_readPace;
     std::unique_ptr<QSocketNotifier> m_readable;
     std::unique_ptr<QSocketNotifier> m_writable;
     // While the program has not opened the port, the line is looked at every few milliseconds.
     QTimer m_portWatch;
-    QTimer m_chunkPause;
+    // Waits for the next piece to be due.
+    QTimer m_pieceDue;
+    // On a paced line: waits for the next byte the program sent to have crossed.
+    QTimer m_readPause;
     QByteArray m_outgoing;
     qint64 m_sentCount = 0;
     bool m_programPort = false;

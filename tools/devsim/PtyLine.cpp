@@ -36,18 +36,20 @@ bool PtyLine::programHasPort() const
     return m_master >= 0 && poll(&line, 1, 0) >= 0 && !(line.revents & POLLHUP);
 }
 
-PtyLine::ReadState PtyLine::readAvailable(QByteArray &into) const
+PtyLine::ReadState PtyLine::readAvailable(QByteArray &into, qint64 limit) const
 {
     char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-        if (n > 0)
+    for (qint64 left = limit; left > 0;) {
+        const ssize_t n = ::read(m_master, buffer, size_t(qMin<qint64>(left, sizeof buffer)));
+        if (n > 0) {
             into.append(buffer, n);
-        else if (n < 0 && errno == EINTR)
+            left -= n;
+        } else if (n < 0 && errno == EINTR)
             continue;
         else
             return n < 0 && errno == EAGAIN ? ReadState::Open : ReadState::Closed;
     }
+    return ReadState::Open;
 }
 
 qsizetype PtyLine::write(QByteArrayView bytes) const

@@ -31,8 +31,9 @@ public:
 
     // Whether a program has the slave open now.
     bool programHasPort() const;
-    // Appends what has arrived and tells whether the program still has the port open.
-    ReadState readAvailable(QByteArray &into) const;
+    // Appends what has arrived, at most limit bytes, and tells whether the
+    // program still has the port open (Open when the limit stopped the read).
+    ReadState readAvailable(QByteArray &into, qint64 limit) const;
     // Writes what the line takes now: the count written, 0 when it is full.
     qsizetype write(QByteArrayView bytes) const;
     // Closes the device end: the program's port is hung up and the slave path disappears.

@@ -2,13 +2,17 @@
 // transfers without hardware. See --help.
 
 #include "devsim/DeviceSimulator.h"
+#include "devsim/WireRate.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <limits>
+#include <optional>
 #include <unistd.h>
 
 namespace
@@ -21,6 +25,14 @@ mode can be tried without hardware.
 Put the port path it prints (or the --link path) in section [ComPort1] of
 WinOrba.lng as Port=..., with WinOrba closed, then start WinOrba.
 
+A pseudo-terminal carries any amount at once. With --baud it plays a real
+line: both ways the bytes take the time they take on the wire at that rate
+and framing (8 data bits, even parity and 1 stop bit by default: 11 bits a
+character, so 4800 baud carries about 436 characters a second), and WinOrba
+gets them a few at a time, as a serial port hands them over: a piece of 8
+bytes (of random size with --chunk-seed) as soon as it has crossed, or what
+is left after four character times of silence.
+
 What it answers:
   *KORAX@DSTRANS$!     STRANS$!
   *KORAX@DIR$!         the directory: a device data file with one record per
@@ -31,14 +43,20 @@ What it answers:
   *KORAX@DSDOWN$!      SDOWN$!, then stores the program's upload in place of
                        the file deleted just before (or as a new file)
   *KORAX@EW$!, *KORAX@BREAK$!   no answer
-A file is listed under the number of its first record; a file without a free
-number of its own gets the lowest free number. A file the program sends
-without a command (Send) is stored as FOLDER/received-nnn.txt.
+A file is listed under the number of its first record; a file without a
+number of its own gets the lowest free number. A FOLDER where two files would
+have the same number is refused, naming both: writing one of them back would
+delete the other (a file that comes later with a number already listed is
+left out of the directory). A file the program sends without a command (Send)
+is stored as FOLDER/received-nnn.txt.
 
 For Receive: start Receive in WinOrba, then press Enter here to push the
 --push file, or type the path of another file and press Enter.
 
 Every event is printed; Ctrl+C ends.)";
+
+// Far above any serial port's rate; it keeps the wire arithmetic in range.
+constexpr qint64 MaxBaud = 100'000'000;
 
 int g_signalPipe[2] = {-1, -1};
 
@@ -71,23 +89,60 @@ QString printable(const QByteArray &bytes)
     return text;
 }
 
-bool readNumber(const QCommandLineParser &parser, const QString &name, qint64 minimum, qint64 &value)
+void complain(const QString &text)
+{
+    std::fprintf(stderr, "winorba-devsim: %s\n", text.toLocal8Bit().constData());
+}
+
+bool readNumber(const QCommandLineParser &parser, const QString &name, qint64 minimum, qint64 maximum, qint64 &value)
 {
     if (!parser.isSet(name))
         return true;
     bool ok = false;
     value = parser.value(name).toLongLong(&ok);
-    if (ok && value >= minimum)
+    if (ok && value >= minimum && value <= maximum)
         return true;
-    std::fprintf(stderr, "winorba-devsim: --%s needs a whole number of at least %lld.\n", qPrintable(name),
-                 static_cast<long long>(minimum));
+    complain(QStringLiteral("--%1 needs a whole number from %2 to %3.").arg(name).arg(minimum).arg(maximum));
     return false;
+}
+
+template <typename Value>
+bool readChoice(const QCommandLineParser &parser, const QString &name, std::optional<Value> (*named)(QStringView),
+                const char *choices, Value &value)
+{
+    if (!parser.isSet(name))
+        return true;
+    const std::optional<Value> chosen = named(parser.value(name));
+    if (chosen) {
+        value = *chosen;
+        return true;
+    }
+    complain(QStringLiteral("--%1 takes %2.").arg(name, QLatin1String(choices)));
+    return false;
+}
+
+// The framing options matter only to a paced line; without --baud they are refused rather than ignored.
+bool readFraming(const QCommandLineParser &parser, bool paced, LineFraming &framing)
+{
+    const QStringList names{QStringLiteral("data-bits"), QStringLiteral("parity"), QStringLiteral("stop-bits")};
+    if (!paced && std::any_of(names.begin(), names.end(), [&](const QString &name) { return parser.isSet(name); })) {
+        complain(QStringLiteral("--data-bits, --parity and --stop-bits set the framing of the line that --baud paces; "
+                                "give --baud too."));
+        return false;
+    }
+    qint64 dataBits = framing.dataBits;
+    if (!readNumber(parser, names.at(0), 5, 8, dataBits) ||
+        !readChoice(parser, names.at(1), &LineFraming::parityNamed, "None, Odd, Even, Mark or Space", framing.parity) ||
+        !readChoice(parser, names.at(2), &LineFraming::stopBitsNamed, "1, 1.5 or 2", framing.stopBits))
+        return false;
+    framing.dataBits = static_cast<int>(dataBits);
+    return true;
 }
 
 bool readOptions(const QCommandLineParser &parser, DeviceSimulator::Options &options)
 {
     if (parser.positionalArguments().size() != 1) {
-        std::fprintf(stderr, "winorba-devsim: give one FOLDER to serve (see --help).\n");
+        complain(QStringLiteral("give one FOLDER to serve (see --help)."));
         return false;
     }
     options.folder = parser.positionalArguments().constFirst();
@@ -95,9 +150,12 @@ bool readOptions(const QCommandLineParser &parser, DeviceSimulator::Options &opt
     qint64 seed = 0;
     qint64 maxChunk = options.maxChunk;
     qint64 hangUp = options.hangUpAfter;
-    if (!readNumber(parser, QStringLiteral("chunk-seed"), 0, seed) ||
-        !readNumber(parser, QStringLiteral("max-chunk"), 1, maxChunk) ||
-        !readNumber(parser, QStringLiteral("hang-up-after"), 0, hangUp))
+    constexpr qint64 Unbounded = std::numeric_limits<qint64>::max();
+    if (!readNumber(parser, QStringLiteral("chunk-seed"), 0, std::numeric_limits<quint32>::max(), seed) ||
+        !readNumber(parser, QStringLiteral("max-chunk"), 1, std::numeric_limits<quint32>::max() - 1, maxChunk) ||
+        !readNumber(parser, QStringLiteral("hang-up-after"), 0, Unbounded, hangUp) ||
+        !readNumber(parser, QStringLiteral("baud"), 1, MaxBaud, options.baud) ||
+        !readFraming(parser, options.baud > 0, options.framing))
         return false;
     options.chunkSeed = static_cast<quint32>(seed);
     options.maxChunk = maxChunk;
@@ -122,6 +180,17 @@ void addOptions(QCommandLineParser &parser)
          QStringLiteral("N")},
         {QStringLiteral("hang-up-after"),
          QStringLiteral("Hang the line up once N bytes have been sent, as an unplugged adapter does."),
+         QStringLiteral("N")},
+        {QStringLiteral("baud"),
+         QStringLiteral("Pace both ways at the wire rate of RATE baud, handing bytes over a few at a time (default: "
+                        "no pacing)."),
+         QStringLiteral("RATE")},
+        {QStringLiteral("data-bits"), QStringLiteral("Data bits of a character on the paced line, 5 to 8 (default 8)."),
+         QStringLiteral("N")},
+        {QStringLiteral("parity"),
+         QStringLiteral("Parity of the paced line: None, Odd, Even, Mark or Space (default Even)."),
+         QStringLiteral("PARITY")},
+        {QStringLiteral("stop-bits"), QStringLiteral("Stop bits of the paced line: 1, 1.5 or 2 (default 1)."),
          QStringLiteral("N")},
         {QStringLiteral("trace"), QStringLiteral("Print every byte both ways.")},
     });
@@ -200,11 +269,16 @@ int main(int argc, char **argv)
     DeviceSimulator simulator(options);
     reportEvents(simulator, parser.isSet(QStringLiteral("trace")));
     if (const QString error = simulator.start(); !error.isEmpty()) {
-        std::fprintf(stderr, "winorba-devsim: %s\n", error.toLocal8Bit().constData());
+        complain(error);
         return 1;
     }
     const QString port = options.linkPath.isEmpty() ? simulator.portPath() : options.linkPath;
     print(QStringLiteral("Serving %1 on %2").arg(options.folder, simulator.portPath()));
+    if (options.baud > 0)
+        print(QStringLiteral("Line paced at %1 baud, %2 bits a character: %3 characters a second.")
+                  .arg(options.baud)
+                  .arg(options.framing.halfBitsPerCharacter() / 2.0)
+                  .arg(WireRate(options.baud, options.framing).charactersPerSecond(), 0, 'f', 0));
     print(QStringLiteral("Put this in section [ComPort1] of WinOrba.lng: Port=%1").arg(port));
     pushOnEnter(simulator, parser.value(QStringLiteral("push")), &app);
     quitOnSignals(&app);
