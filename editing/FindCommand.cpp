@@ -43,6 +43,7 @@ void FindCommand::FindDialog1Find()
         text ? EntrySearch::findNext(m_list.entries().entries(), selected, *text, FindDialog1->wholeWord()) : -1;
     if (found >= 0) {
         m_list.showFound(found);
+        m_list.focusList();
         return;
     }
     m_prompts.showInformation(FindDialog1, QString::fromLatin1(NotFoundTitle),

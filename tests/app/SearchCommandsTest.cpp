@@ -85,6 +85,7 @@ TEST_F(SearchCommands, CtrlLOpensTheGoToWindowOncePerPressWhateverHasTheFocus)
     EXPECT_EQ(goTo->countLabel()->text(), QString::fromUtf8("3 záznamů"));
     QTest::keyClick(goTo->names(), Qt::Key_Down);
     EXPECT_EQ(selected(), 2);
+    QTest::keyClick(goTo->names(), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
     QTest::keyClick(goTo->names(), Qt::Key_Escape);
     EXPECT_FALSE(goTo->isVisible());
