@@ -481,6 +481,7 @@ void TForm1::buildKeyPreview()
     };
     for (const auto &[key, button, handler] : shortcuts)
         keys->addShortcut(key, button, guarded(handler));
+    keys->addPlainKey(Qt::Key_F3, btnHledej, [this] { runCommand([this] { m_find->findAgain(); }); });
     keys->setEscape(Progress, [this] { btnZrus->click(); });
 }
 
