@@ -31,3 +31,10 @@ bool LanguageChoice::write(const ProfileFile &file, int active, bool autoOpen)
 {
     return file.writeInt(section, "active", active) && file.writeInt(section, "autoopen", autoOpen ? 1 : 0);
 }
+
+int NamedLanguage(const QStringList &languages, int chosen, const QString &text)
+{
+    if (chosen >= 0 && chosen < languages.size() && languages[chosen] == text)
+        return chosen;
+    return static_cast<int>(languages.indexOf(text));
+}

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 // The settings of section "Jazyk" of the language file: the list of
 // languages offered in the language box, the one selected and whether a file
@@ -22,3 +23,9 @@ struct LanguageChoice {
 // to the name), a last "," ends the list, an empty segment is an empty name
 // and an empty value is one empty name.
 QList<QByteArray> SplitLanguageList(QByteArrayView value);
+
+// The listed language that a text typed into the language box names: the
+// chosen one when its name is the text (names may repeat), otherwise the first
+// whose name is exactly the text, case and blanks included; -1 when the text
+// names none.
+int NamedLanguage(const QStringList &languages, int chosen, const QString &text);

@@ -32,12 +32,17 @@ ShortcutKeyPreview::ShortcutKeyPreview(QWidget *window) : QObject(window), m_win
 
 void ShortcutKeyPreview::addShortcut(int key, QWidget *button, std::function<void()> command)
 {
-    m_shortcuts.push_back({key, button, std::move(command), &enabledByItself});
+    m_shortcuts.push_back({key, true, button, std::move(command), &enabledByItself});
+}
+
+void ShortcutKeyPreview::addPlainKey(int key, QWidget *button, std::function<void()> command)
+{
+    m_shortcuts.push_back({key, false, button, std::move(command), &enabledByItself});
 }
 
 void ShortcutKeyPreview::setEscape(QWidget *panel, std::function<void()> command)
 {
-    m_escape = Shortcut{Qt::Key_Escape, panel, std::move(command), &showing};
+    m_escape = Shortcut{Qt::Key_Escape, false, panel, std::move(command), &showing};
 }
 
 bool ShortcutKeyPreview::FormKeyDown(const QKeyEvent &key)
@@ -47,10 +52,12 @@ bool ShortcutKeyPreview::FormKeyDown(const QKeyEvent &key)
             runLater(*m_escape);
         return false;
     }
-    if (!(key.modifiers() & Qt::ControlModifier))
-        return false;
+    const bool ctrl = key.modifiers() & Qt::ControlModifier;
+    const bool alone =
+        !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier));
     for (const Shortcut &shortcut : m_shortcuts) {
-        if (shortcut.key == key.key() && isAvailable(shortcut.control, shortcut.available)) {
+        const bool pressed = shortcut.key == key.key() && (shortcut.withCtrl ? ctrl : alone);
+        if (pressed && isAvailable(shortcut.control, shortcut.available)) {
             runLater(shortcut);
             return true;
         }

@@ -29,6 +29,9 @@ public:
     // Ctrl+key (other modifiers are not looked at) runs command while button
     // is enabled by its own state: a disabled panel around it does not count.
     void addShortcut(int key, QWidget *button, std::function<void()> command);
+    // The key pressed alone (no Ctrl, Alt, Shift or Meta) runs command, under
+    // the same rule as a Ctrl shortcut.
+    void addPlainKey(int key, QWidget *button, std::function<void()> command);
     // Esc, with or without modifiers, runs command while panel shows; the key
     // still reaches the focused control.
     void setEscape(QWidget *panel, std::function<void()> command);
@@ -43,6 +46,7 @@ private:
     using Availability = bool (*)(const QWidget &control);
     struct Shortcut {
         int key;
+        bool withCtrl;
         QPointer<QWidget> control;
         std::function<void()> command;
         Availability available;

@@ -360,7 +360,24 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
 
 void TForm1::cbJazykChange()
 {
-    // The section is the box's text as it stands at each lookup, typed or picked.
+    // A text that names no language (a stray key, a name half typed) changes
+    // nothing: the language in use stays, and it is the one saved at close.
+    QStringList languages;
+    for (int i = 0; i < cbJazyk->count(); ++i)
+        languages.append(cbJazyk->itemText(i));
+    const int named = NamedLanguage(languages, cbJazyk->currentIndex(), cbJazyk->currentText());
+    if (named < 0)
+        return;
+    {
+        const QSignalBlocker blocker(cbJazyk);
+        cbJazyk->setCurrentIndex(named);
+    }
+    applyBoxLanguage();
+}
+
+void TForm1::applyBoxLanguage()
+{
+    // The section is the box's text as it stands at each lookup.
     ApplyLanguage(
         m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); },
         {this, m_editFrm, m_frmTisk, m_frmSeznam}, Texts);
@@ -383,7 +400,7 @@ void TForm1::ReadSettings()
     runCommand([this] { ComPortSettingsFile::LoadLineSettings(*ComPort1, m_languageFile.path()); });
     for (TComComboBox *box : m_portBoxes)
         box->ShowCurrentSetting();
-    runCommand([this] { cbJazykChange(); });
+    runCommand([this] { applyBoxLanguage(); });
 }
 
 void TForm1::fillLanguageBox(const QList<QByteArray> &languages, int active)
@@ -402,12 +419,9 @@ void TForm1::FormClose()
 {
     // Each step runs whatever the one before it met: the window always closes.
     runCommand([this] { m_transfers->WindowClosing(); });
-    // The box's index counts only while its text is still that item's: a
-    // typed name that is no listed language selects nothing.
-    int active = cbJazyk->currentIndex();
-    const QString text = cbJazyk->currentText();
-    if (active < 0 ? !text.isEmpty() : cbJazyk->itemText(active) != text)
-        active = cbJazyk->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // The box's index is the language in use: a typed text that names no
+    // language leaves it as it was.
+    const int active = cbJazyk->currentIndex();
     // A language file that cannot be written must not keep the operator from
     // closing the program: the failure is shown once and the close goes on.
     if (!LanguageChoice::write(m_languageFile, active, cbOtevri->isChecked())) {
@@ -481,6 +495,7 @@ void TForm1::buildKeyPreview()
     };
     for (const auto &[key, button, handler] : shortcuts)
         keys->addShortcut(key, button, guarded(handler));
+    keys->addPlainKey(Qt::Key_F3, btnHledej, [this] { runCommand([this] { m_find->findAgain(); }); });
     keys->setEscape(Progress, [this] { btnZrus->click(); });
 }
 

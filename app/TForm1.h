@@ -125,6 +125,8 @@ private:
     QPushButton *addButton(const char *name, const char *caption, const char *hint, void (TForm1::*handler)());
     QAction *addMenuItem(const char *name, const char *caption, void (TForm1::*handler)());
     void fillLanguageBox(const QList<QByteArray> &languages, int active);
+    // Puts the texts of the language the box's text names on every window.
+    void applyBoxLanguage();
     // Runs a command; a failure it raises is shown in an error box and the program goes on.
     void runCommand(const std::function<void()> &command);
     // The handler as a command run through runCommand.

@@ -41,6 +41,10 @@ void EntryListSelection::showFound(int row)
     m_list.scrollTo(m_list.model()->index(ahead, 0));
     select(row);
     m_list.scrollTo(m_list.model()->index(row, 0));
+}
+
+void EntryListSelection::focusList()
+{
     m_list.activateWindow();
     m_list.setFocus(Qt::OtherFocusReason);
 }

@@ -24,12 +24,14 @@ public:
     // Clears the selection and selects the first entry (none when the list is empty).
     void selectFirst();
     // Clears the selection, scrolls the entry LookAhead rows further down (or
-    // the last one) into view, selects the entry, scrolls it into view and
-    // gives the list the input focus, which makes the main window the active one.
+    // the last one) into view, selects the entry and scrolls it into view.
+    // The keyboard stays where it is.
     //
     // Qt paints only from the event loop, so the list is drawn once, in its
     // final position, after all of this.
     void showFound(int row);
+    // Gives the list the input focus, which makes the main window the active one.
+    void focusList();
 
 private:
     void select(int row);

@@ -43,8 +43,19 @@ void FindCommand::FindDialog1Find()
         text ? EntrySearch::findNext(m_list.entries().entries(), selected, *text, FindDialog1->wholeWord()) : -1;
     if (found >= 0) {
         m_list.showFound(found);
+        m_list.focusList();
         return;
     }
-    m_prompts.showInformation(FindDialog1, QString::fromLatin1(NotFoundTitle),
+    // F3 searches also while the find window is closed; the message then belongs to the main window.
+    QWidget *owner = FindDialog1->isVisible() ? static_cast<QWidget *>(FindDialog1) : m_list.mainWindow();
+    m_prompts.showInformation(owner, QString::fromLatin1(NotFoundTitle),
                               QStringLiteral("Text %1 %2").arg(typed, CodePage::toUnicode(m_texts.notFoundEnding)));
+}
+
+void FindCommand::findAgain()
+{
+    if (!FindDialog1 || FindDialog1->findText().isEmpty())
+        Hledej1Click();
+    else
+        FindDialog1Find();
 }

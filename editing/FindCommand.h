@@ -29,6 +29,10 @@ public:
     // Find Next: the next entry after the selected one that matches, or the
     // message "Text %s %s" (the text as typed, text 12) with the selection kept.
     void FindDialog1Find();
+    // F3 on the main window: Find Next with the find window's text and
+    // whole-word box, also while the window is closed. With no text to find
+    // yet it opens the find window, as desktop editors do.
+    void findAgain();
 
     // The find window, or null before its first opening.
     TFindDialog *findDialog() const { return FindDialog1; }

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,4 +58,15 @@ void TFindDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         emit opened();
+}
+
+void TFindDialog::keyPressEvent(QKeyEvent *event)
+{
+    // F3 finds the next as Enter does, whichever control of the window has the
+    // focus; like the button, it has nothing to find while the field is empty.
+    if (event->key() == Qt::Key_F3 && event->modifiers() == Qt::NoModifier) {
+        m_findNext->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -32,11 +32,12 @@ public:
 signals:
     // Each time the window opens (not when a minimised window comes back).
     void opened();
-    // Find Next, by its button or by Enter in the window.
+    // Find Next, by its button, by Enter or by F3 in the window.
     void findNext();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QLineEdit *m_findWhat;

@@ -9,7 +9,10 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 TfrmSeznam::TfrmSeznam(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -28,6 +31,9 @@ TfrmSeznam::TfrmSeznam(QWidget *parent)
     m_cbSeznam->setEditable(true);
     // Typed text selects a record; it never becomes a new name in the list.
     m_cbSeznam->setInsertPolicy(QComboBox::NoInsert);
+    // The operator types part of a name: completing it to the first listed
+    // name (and with it another record) would replace what was typed.
+    m_cbSeznam->setCompleter(nullptr);
     m_cbSeznam->installEventFilter(this);
     m_label1->setBuddy(m_cbSeznam);
 
@@ -38,9 +44,9 @@ TfrmSeznam::TfrmSeznam(QWidget *parent)
     grid->setRowStretch(2, 1);
 
     connect(m_cbSeznam, &QComboBox::editTextChanged, this, &TfrmSeznam::cbSeznamChange);
-    // Choosing the name the box already shows changes no text, yet the
-    // operator asked to go there.
-    connect(m_cbSeznam, &QComboBox::activated, this, &TfrmSeznam::cbSeznamChange);
+    // A name chosen from the drop-down list; choosing the name the box already
+    // shows changes no text, yet the operator asked to go there.
+    connect(m_cbSeznam, &QComboBox::activated, this, &TfrmSeznam::goToRecord);
 }
 
 void TfrmSeznam::SetEntryList(QTableView &list, const EntryModel &entries, const KeptTexts &texts)
@@ -61,6 +67,7 @@ void TfrmSeznam::btnSeznamClick()
         m_cbSeznam->addItems(names);
         m_cbSeznam->setCurrentIndex(names.isEmpty() ? -1 : 0);
     }
+    m_cbSeznam->lineEdit()->selectAll();
     show();
     raise();
     activateWindow();
@@ -76,20 +83,61 @@ void TfrmSeznam::FormShow()
 
 void TfrmSeznam::cbSeznamChange()
 {
-    if (!m_list)
-        return;
-    const std::optional<QByteArray> text = EntrySearch::searchBytes(m_cbSeznam->currentText());
-    const int row = text ? EntrySearch::findRecord(m_list->entries().entries(), *text) : -1;
-    if (row >= 0)
-        m_list->showFound(row);
+    selectRecord();
 }
 
-bool TfrmSeznam::cbSeznamKeyDown(int key)
+bool TfrmSeznam::selectRecord()
 {
-    if (key != Qt::Key_Escape)
+    if (!m_list)
         return false;
-    hide();
+    const std::optional<QByteArray> text = EntrySearch::searchBytes(m_cbSeznam->currentText());
+    const int row = text ? EntrySearch::findRecord(m_list->entries().entries(), *text) : -1;
+    if (row < 0)
+        return false;
+    m_list->showFound(row);
     return true;
+}
+
+void TfrmSeznam::goToRecord()
+{
+    if (selectRecord())
+        m_list->focusList();
+}
+
+void TfrmSeznam::stepName(int step)
+{
+    const int last = m_cbSeznam->count() - 1;
+    if (last < 0)
+        return;
+    m_cbSeznam->setCurrentIndex(std::clamp(m_cbSeznam->currentIndex() + step, 0, last));
+    m_cbSeznam->lineEdit()->selectAll();
+}
+
+bool TfrmSeznam::cbSeznamKeyDown(const QKeyEvent &key)
+{
+    // With Alt or Ctrl the arrow keys keep their meaning in the box (Alt+Down opens the list).
+    const bool plain = !(key.modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    switch (key.key()) {
+    case Qt::Key_Escape:
+        hide();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        goToRecord();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        if (plain)
+            stepName(-1);
+        return plain;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        if (plain)
+            stepName(1);
+        return plain;
+    default:
+        return false;
+    }
 }
 
 void TfrmSeznam::showEvent(QShowEvent *event)
@@ -101,8 +149,7 @@ void TfrmSeznam::showEvent(QShowEvent *event)
 
 bool TfrmSeznam::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_cbSeznam && event->type() == QEvent::KeyPress &&
-        cbSeznamKeyDown(static_cast<QKeyEvent *>(event)->key()))
+    if (watched == m_cbSeznam && event->type() == QEvent::KeyPress && cbSeznamKeyDown(*static_cast<QKeyEvent *>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
 }

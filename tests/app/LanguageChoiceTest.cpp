@@ -48,3 +48,17 @@ TEST_F(LanguageChoiceFile, AnyNonzeroAutoOpenIsTrueAndWriteRoundTrips)
     EXPECT_EQ(file.readString("jazyk", "autoopen", ""), "0");
     EXPECT_FALSE(LanguageChoice::read(file).autoOpen);
 }
+
+TEST(NamedLanguage, OnlyAnExactListedNameNamesALanguage)
+{
+    const QStringList languages = {"čeština", "English", "", "English"};
+    EXPECT_EQ(NamedLanguage(languages, 0, "English"), 1);
+    EXPECT_EQ(NamedLanguage(languages, 3, "English"), 3);
+    EXPECT_EQ(NamedLanguage(languages, 1, "čeština"), 0);
+    EXPECT_EQ(NamedLanguage(languages, 0, "english"), -1);
+    EXPECT_EQ(NamedLanguage(languages, 0, "Engl"), -1);
+    EXPECT_EQ(NamedLanguage(languages, 0, "English "), -1);
+    EXPECT_EQ(NamedLanguage(languages, -1, ""), 2);
+    EXPECT_EQ(NamedLanguage({"a"}, 0, ""), -1);
+    EXPECT_EQ(NamedLanguage({"a"}, 5, "a"), 0);
+}

@@ -2,9 +2,13 @@
 #include "app/LanguageChoice.h"
 #include "i18n/LanguageTestWindows.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace
@@ -50,12 +54,47 @@ TEST_F(LanguageSwitch, EveryTargetOfTheRealWindowsFollowsTheLanguageBox)
     LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("A"));
     box->setCurrentIndex(1);
     LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("B"));
-    // Typing makes the text a section name that does not exist: every numbered text goes blank.
+    // A text that names no language leaves the language in use.
     box->setEditText("Bx");
-    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf(""));
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("B"));
     box->setCurrentIndex(0);
     LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("A"));
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(LanguageSwitch, AStrayKeyInTheLanguageBoxKeepsTheLanguageForThisRunAndTheNext)
+{
+    box->setCurrentIndex(1);
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    box->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    ASSERT_EQ(box->currentText(), "");
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("B"));
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("B"));
+    form->close();
+    EXPECT_EQ(ProfileFile(languagePath).readString("Jazyk", "active", ""), "1");
+
+    start();
+    EXPECT_EQ(child<QAbstractButton>("btnNacti")->text(), "B1");
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(LanguageSwitch, ATypedNameOfALanguageAppliesItAndIsSaved)
+{
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "B");
+    ASSERT_EQ(box->currentText(), "B");
+    LanguageTest::expectLanguageTexts(windows, form->Texts, textsOf("B"));
+    form->close();
+    EXPECT_EQ(ProfileFile(languagePath).readString("Jazyk", "active", ""), "1");
 }
 
 TEST_F(LanguageSwitch, FixedTextsAreNotTouched)

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,11 +39,22 @@ protected:
         list->setFocus();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-    // Ctrl and the key as the window system delivers them, then the command the key queued.
-    void press(int key)
+    // The key as the window system delivers it, then the command the key queued.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
     {
-        QTest::keyClick(form->windowHandle(), Qt::Key(key), Qt::ControlModifier);
+        QTest::keyClick(form->windowHandle(), Qt::Key(key), modifiers);
         QCoreApplication::processEvents();
+    }
+    void pressF3() { press(Qt::Key_F3, Qt::NoModifier); }
+    // The find window opened by Ctrl+F, with the text typed into it and Enter pressed.
+    TFindDialog *findWith(const QString &text)
+    {
+        press(Qt::Key_F);
+        TFindDialog *dialog = findWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return dialog;
     }
     int selected() const
     {
@@ -85,6 +97,7 @@ TEST_F(SearchCommands, CtrlLOpensTheGoToWindowOncePerPressWhateverHasTheFocus)
     EXPECT_EQ(goTo->countLabel()->text(), QString::fromUtf8("3 záznamů"));
     QTest::keyClick(goTo->names(), Qt::Key_Down);
     EXPECT_EQ(selected(), 2);
+    QTest::keyClick(goTo->names(), Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
     QTest::keyClick(goTo->names(), Qt::Key_Escape);
     EXPECT_FALSE(goTo->isVisible());
@@ -105,4 +118,88 @@ TEST_F(SearchCommands, ButtonsAndPopupItemsOpenBothWindows)
     child<QAction>("Hledej1")->trigger();
     EXPECT_TRUE(findWindow()->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(SearchCommands, F3FindsTheNextWithTheFindWindowsTextWhateverHasTheFocus)
+{
+    TFindDialog *dialog = findWith("name");
+    EXPECT_EQ(selected(), 2);
+    // The found entry has the focus, as after every find; Enter there would edit it, F3 goes on.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
+    pressF3();
+    EXPECT_EQ(selected(), 4);
+    EXPECT_TRUE(prompts.modalDialogs.isEmpty());
+
+    list->selectRow(0);
+    child<QWidget>("cbJazyk")->setFocus();
+    pressF3();
+    EXPECT_EQ(selected(), 2);
+    EXPECT_EQ(child<QComboBox>("cbJazyk")->currentText(), "Test");
+
+    // In the find window F3 is Find Next as well.
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    EXPECT_EQ(selected(), 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    EXPECT_EQ(prompts.informations, QStringList{"Information: Text name nenalezen"});
+    EXPECT_EQ(selected(), 4);
+}
+
+TEST_F(SearchCommands, F3AfterTheFindWindowClosedSearchesWithItsTextAndCheckBox)
+{
+    form->document().entries().replace(3, Entry{"", "name1 ", "$41", "A"});
+    form->document().entries().replace(5, Entry{"", "xname1", "$41", "A"});
+    press(Qt::Key_F);
+    TFindDialog *dialog = findWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+    QTest::keyClicks(QApplication::focusWidget(), "name1");
+    QTest::mouseClick(dialog->wholeWordBox(), Qt::LeftButton);
+    QTest::keyClick(dialog->textField(), Qt::Key_Escape);
+    ASSERT_FALSE(dialog->isVisible());
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+
+    list->selectRow(1);
+    pressF3();
+    EXPECT_EQ(selected(), 3);
+    EXPECT_FALSE(dialog->isVisible());
+    // Only a whole word is found: "xname1" is not.
+    pressF3();
+    EXPECT_EQ(prompts.informations, QStringList{"Information: Text name1 nenalezen"});
+    EXPECT_EQ(selected(), 3);
+}
+
+TEST_F(SearchCommands, F3WithNothingToFindYetOpensTheFindWindow)
+{
+    list->selectRow(3);
+    pressF3();
+    TFindDialog *dialog = findWindow();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }));
+    EXPECT_EQ(selected(), 0);
+
+    // With an empty text F3 in the find window has nothing to find; on the main window it opens the window again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    EXPECT_TRUE(prompts.informations.isEmpty());
+    dialog->hide();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    pressF3();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(prompts.informations.isEmpty());
+}
+
+TEST_F(SearchCommands, F3FollowsTheFindButtonsState)
+{
+    findWith("name");
+    ASSERT_EQ(selected(), 2);
+    form->UpdateControls(false); // a transfer runs
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    pressF3();
+    EXPECT_EQ(selected(), 2);
+    form->UpdateControls(true);
+    pressF3();
+    EXPECT_EQ(selected(), 4);
 }

@@ -89,6 +89,19 @@ protected:
         return dialog;
     }
     void pressEnter(TFindDialog &dialog) { QTest::keyClick(dialog.textField(), Qt::Key_Return); }
+    // Keys go where the keyboard is, each once the one before it has been handled.
+    static void press(Qt::Key key)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QApplication::processEvents();
+    }
+    static void type(const QString &text)
+    {
+        for (const QChar c : text) {
+            QTest::keyClicks(QApplication::focusWidget(), c);
+            QApplication::processEvents();
+        }
+    }
 
     QMainWindow main;
     QTableView *list = new QTableView;
@@ -245,6 +258,7 @@ TEST_F(FindAndGoTo, ChoosingOrTypingANameSelectsTheFirstRecordThatContainsIt)
     QTest::keyClick(names, Qt::Key_Down);
     ASSERT_EQ(names->currentText(), "Alpha");
     EXPECT_EQ(selected(), 0);
+    QTest::keyClick(names, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
 
     select(3);
@@ -269,6 +283,54 @@ TEST_F(FindAndGoTo, ChoosingTheShownNameFromTheListGoesThere)
     goTo.names()->showPopup();
     QTest::keyClick(goTo.names()->view(), Qt::Key_Return);
     EXPECT_EQ(selected(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
+    EXPECT_EQ(QApplication::activeWindow(), &main);
+}
+
+TEST_F(FindAndGoTo, TheGoToWindowKeepsTheKeyboardWhileATextIsTypedAndEnterGoesToTheList)
+{
+    fillPlain(60, {{0, "Beta"}, {40, "Alpha"}, {50, "Xal"}});
+    select(7);
+    goTo.btnSeznamClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &goTo; }));
+    // The shown name is selected, so typing replaces it; no completion adds to what is typed.
+    type("a");
+    EXPECT_EQ(goTo.names()->currentText(), "a");
+    EXPECT_EQ(selected(), 0);
+    type("L");
+    EXPECT_EQ(goTo.names()->currentText(), "aL");
+    EXPECT_EQ(selected(), 40);
+    EXPECT_EQ(list->rowAt(0), 40);
+    EXPECT_EQ(QApplication::activeWindow(), &goTo);
+    EXPECT_TRUE(goTo.isAncestorOf(QApplication::focusWidget()));
+
+    // A text no name contains moves nothing, and Enter then stays in the window.
+    type("q");
+    press(Qt::Key_Return);
+    EXPECT_EQ(selected(), 40);
+    EXPECT_EQ(QApplication::activeWindow(), &goTo);
+
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Return);
+    EXPECT_EQ(selected(), 40);
+    EXPECT_TRUE(goTo.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }));
+    EXPECT_EQ(QApplication::activeWindow(), &main);
+}
+
+TEST_F(FindAndGoTo, ArrowKeysStepThroughTheNamesInTheGoToWindow)
+{
+    fill({header(1, "One"), field(), header(2, "Two"), field(), header(3, "Three")});
+    goTo.btnSeznamClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &goTo; }));
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    EXPECT_EQ(selected(), 4);
+    press(Qt::Key_Down);
+    EXPECT_EQ(goTo.names()->currentText(), "Three");
+    press(Qt::Key_Up);
+    EXPECT_EQ(selected(), 2);
+    EXPECT_EQ(QApplication::activeWindow(), &goTo);
 }
 
 TEST_F(FindAndGoTo, GoToTheLastRecordShowsTheEndOfTheList)
