@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -145,7 +146,12 @@ QByteArray TEditFrm::text(EditField field) const
 
 void TEditFrm::setText(EditField field, QByteArrayView text)
 {
-    edit(field)->setText(CodePage::toUnicode(text));
+    QLineEdit *target = edit(field);
+    const QString shown = CodePage::toUnicode(text);
+    // The length limit holds back the operator's typing only: a text put in
+    // here is handed back as it came, so the limit makes room for it.
+    target->setMaxLength(std::max(target->maxLength(), static_cast<int>(shown.size())));
+    target->setText(shown);
 }
 
 std::optional<HexFormat> TEditFrm::format() const

@@ -38,7 +38,8 @@ public:
     // The chosen width of the value; none when no choice is checked.
     std::optional<HexFormat> format() const;
     void setFormat(std::optional<HexFormat> format);
-    // The list's name width, which limits Jmeno at the next opening (30 characters when 0).
+    // The list's name width, which limits the typing in Jmeno from the next
+    // opening on (30 characters when 0); a longer name put in stays whole.
     void setNameWidth(qsizetype width) { m_nameWidth = width; }
 
     QLineEdit *cislo() const { return m_cislo; }

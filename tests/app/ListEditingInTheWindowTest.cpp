@@ -332,3 +332,45 @@ TEST_F(ListEditingInTheWindow, EditsFollowedBySaveWriteTheWholeFile)
                                                    "SFE\r\n");
     EXPECT_TRUE(form->document().listSaved);
 }
+
+TEST_F(ListEditingInTheWindow, AnOffsetWiderThanTheNamesIsShownWholeAndOnlyTheEditedValueChanges)
+{
+    // Names two characters wide, fields at offsets 0 and 100.
+    show({Entry{"   1 ", "A1", tail, ""}, Entry{"", "0", "$41", "A"}, Entry{"", "100", "$42", "B"},
+          Entry{"   2 ", "B2", tail, ""}, Entry{"", "0", "$43", "C"}, Entry{"", "100", "$44", "D"}});
+    atDialog([&] { confirm(); });
+    select(1);
+    key(Qt::Key_Return);
+    atDialog([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "100");
+        QTest::keyClicks(dialog->znak(), "Z");
+        confirm();
+    });
+    select(5);
+    key(Qt::Key_Return);
+    ASSERT_EQ(prompts.modalDialogs.size(), 2);
+    EXPECT_EQ(form->document().entries().at(5), (Entry{"", "100", "$5A", "Z"}));
+    EXPECT_EQ(form->document().entries().at(2), (Entry{"", "100", "$42", "B"}));
+    EXPECT_EQ(cell(1, Entry::NameOffset), "0");
+}
+
+TEST_F(ListEditingInTheWindow, ANameWiderThanTheLastListsIsKeptWholeWhenOnlyTheNumberChanges)
+{
+    show(records(2));
+    atDialog([&] { confirm(); });
+    select(0);
+    key(Qt::Key_Return);
+    // Another list, whose names are twelve characters wide.
+    std::vector<Entry> wider = records(2);
+    wider[0].setCell(Entry::NameOffset, "Alpha Centau");
+    wider[4].setCell(Entry::NameOffset, "Beta Centaur");
+    show(std::move(wider));
+    atDialog([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "Beta Centaur");
+        retype(dialog->cislo(), "7");
+        confirm();
+    });
+    select(4);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form->document().entries().at(4), (Entry{"7", "Beta Centaur", tail, ""}));
+}

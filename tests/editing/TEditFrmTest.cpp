@@ -262,6 +262,32 @@ TEST_F(EditDialog, OkIsEnabledAgainAtTheNextOpeningAndTheFieldsAndFormatCarryOve
     EXPECT_EQ(dialog->text(efJmeno), "6");
 }
 
+TEST_F(EditDialog, TextsPutInByTheProgramAreKeptWholeWhateverTheLastLimit)
+{
+    dialog->setNameWidth(2);
+    fillField("$41", "A", hfByte);
+    open([&] { press(dialog->znak(), Qt::Key_Return); });
+    dialog->setText(efJmeno, "100");
+    EXPECT_EQ(dialog->text(efJmeno), "100");
+    open([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "100");
+        press(dialog->znak(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog->text(efJmeno), "100");
+
+    // A record's name after an opening limited to a narrower width.
+    dialog->setNameWidth(8);
+    fill("   1 ", "Alpha   ", "    40     3 0 ", "");
+    open([&] { press(dialog->jmeno(), Qt::Key_Return); });
+    fill("   1 ", "Alpha-Centaur", "    40     3 0 ", "");
+    dialog->setNameWidth(13);
+    open([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "Alpha-Centaur");
+        press(dialog->jmeno(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog->text(efJmeno), "Alpha-Centaur");
+}
+
 TEST_F(EditDialog, ARecordHeaderCannotBeConfirmedWithoutANumber)
 {
     fill("4", "", "", "");
