@@ -181,7 +181,7 @@ void TEditFrm::showEvent(QShowEvent *event)
 
 void TEditFrm::FormShow()
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{m_cislo, m_hex, m_znak, m_formatBox, m_ok})
+    for (QWidget *control : std::initializer_list<QWidget *>{m_cislo, m_hex, m_znak, m_formatBox})
         control->setEnabled(true);
     m_editsRecordHeader = !m_cislo->text().isEmpty();
     m_hexTextDigits = HexTextDigits(text(efHex));
@@ -193,6 +193,7 @@ void TEditFrm::FormShow()
     } else {
         m_cislo->setEnabled(false);
     }
+    updateOkButton();
     focus->setFocus(Qt::OtherFocusReason);
     focus->selectAll();
     // A text already longer than the limit is kept whole rather than cut
@@ -213,11 +214,17 @@ void TEditFrm::centreOnMainWindow()
          mainFrame.top() + mainFrame.height() / 2 - size.height() / 2);
 }
 
+void TEditFrm::updateOkButton()
+{
+    // A record header keeps its Number: emptied, it would turn into a field
+    // entry. A field's value is confirmed only as a hex text that reads whole.
+    m_ok->setEnabled(m_editsRecordHeader ? !m_cislo->text().isEmpty()
+                                         : ReadHexText(text(efHex)).outcome == HexReading::hrShown);
+}
+
 void TEditFrm::CisloChange()
 {
-    // A record header keeps its Number: emptied, it would turn into a field entry.
-    if (m_editsRecordHeader)
-        m_ok->setEnabled(!m_cislo->text().isEmpty());
+    updateOkButton();
 }
 
 void TEditFrm::HexZnakChange()
@@ -225,8 +232,8 @@ void TEditFrm::HexZnakChange()
     if (!m_hex->hasFocus())
         return;
     m_hexTextDigits = HexTextDigits(text(efHex));
+    updateOkButton();
     const HexReading reading = ReadHexText(text(efHex));
-    m_ok->setEnabled(reading.outcome == HexReading::hrShown);
     if (reading.outcome == HexReading::hrInvalid) {
         emit conversionFailed(reading.error);
         return;
@@ -240,11 +247,13 @@ void TEditFrm::ZnakChange()
         return;
     const std::optional<HexFormat> chosen = format();
     setText(efHex, CharNumberToHex(text(efZnak), chosen ? HexFormatDigits(*chosen) : m_hexTextDigits));
+    updateOkButton();
 }
 
 void TEditFrm::rg_Hex_FormatClick(int index)
 {
     setText(efHex, ApplyHexWidth(text(efHex), HexFormatDigits(static_cast<HexFormat>(index))));
+    updateOkButton();
 }
 
 void TEditFrm::btn_OKClick()

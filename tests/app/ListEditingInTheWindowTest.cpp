@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -373,4 +374,34 @@ TEST_F(ListEditingInTheWindow, ANameWiderThanTheLastListsIsKeptWholeWhenOnlyTheN
     select(4);
     key(Qt::Key_Return);
     EXPECT_EQ(form->document().entries().at(4), (Entry{"7", "Beta Centaur", tail, ""}));
+}
+
+TEST_F(ListEditingInTheWindow, AddFieldAfterAHeaderEditWithholdsOkUntilTheValueReads)
+{
+    show(records(2));
+    atDialog([&] { confirm(); });
+    select(0);
+    key(Qt::Key_Return);
+    // The header's tail is left in Hex: Enter cannot add a field with it.
+    atDialog([&] {
+        EXPECT_EQ(dialog->text(efHex), tail);
+        EXPECT_FALSE(dialog->okButton()->isEnabled());
+        confirm();
+        ASSERT_TRUE(dialog->isVisible());
+        cancel();
+    });
+    select(1);
+    key(Qt::Key_Insert);
+    EXPECT_EQ(count(), 8);
+    // A value typed as a character makes the hex text read.
+    atDialog([&] {
+        QTest::keyClicks(dialog->znak(), "Q");
+        EXPECT_TRUE(dialog->okButton()->isEnabled());
+        confirm();
+    });
+    select(1);
+    key(Qt::Key_Insert);
+    ASSERT_EQ(count(), 10);
+    EXPECT_EQ(form->document().entries().at(7), (Entry{"", "2", "$51", "Q"}));
+    EXPECT_TRUE(prompts.errors.isEmpty());
 }
