@@ -405,3 +405,33 @@ TEST_F(ListEditingInTheWindow, AddFieldAfterAHeaderEditWithholdsOkUntilTheValueR
     EXPECT_EQ(form->document().entries().at(7), (Entry{"", "2", "$51", "Q"}));
     EXPECT_TRUE(prompts.errors.isEmpty());
 }
+
+namespace
+{
+
+// The same window in a language whose text 60 tells why renumbering is refused.
+class RenumberingInTheWindow : public ListEditingInTheWindow
+{
+protected:
+    void SetUp() override
+    {
+        writeLanguageFile("[Jazyk]\r\nPoradi=Test\r\nactive=0\r\n[Test]\r\n60=P\xF8"
+                          "e\xE8\xEDslov\xE1n\xED odm\xEDtnuto\r\n");
+        ListEditingInTheWindow::SetUp();
+    }
+};
+
+} // namespace
+
+TEST_F(RenumberingInTheWindow, MoreRecordsThanFourDigitsNumberAreRefusedWithAMessageAndLeftAsTheyWere)
+{
+    std::vector<Entry> entries = records(10000);
+    entries[4].setCell(Entry::Number, "   1 ");
+    show(entries);
+    select(8);
+    child<QAction>("Pesluj1")->trigger();
+    EXPECT_EQ(prompts.errors, QStringList{QString::fromUtf8("Přečíslování odmítnuto")});
+    EXPECT_TRUE(form->document().entries().entries() == entries);
+    EXPECT_TRUE(form->document().listSaved);
+    EXPECT_EQ(selectedRow(), 8);
+}
