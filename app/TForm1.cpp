@@ -355,7 +355,7 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
         ListCommandLinks{[this](QDialog &dialog) { return m_prompts.runModal(dialog); }, btnPosli, btnPrijmi,
                          [this] { runCommand([this] { Upravit1Click(); }); },
                          [this] { runCommand([this] { Pidat1Click(); }); },
-                         [this] { runCommand([this] { Smazat1Click(); }); }});
+                         [this] { runCommand([this] { Smazat1Click(); }); }, &Texts});
 }
 
 void TForm1::cbJazykChange()

@@ -2,10 +2,14 @@
 
 #include "document/Document.h"
 #include "editing/TEditFrm.h"
+#include "i18n/CodePage.h"
+#include "i18n/KeptTexts.h"
 
 #include <QAbstractItemView>
 #include <QScopeGuard>
 #include <QScrollBar>
+
+#include <stdexcept>
 
 ListCommands::ListCommands(Document &document, TEditFrm &dialog, QAbstractItemView &list, ListCommandLinks links)
     : m_document(document), m_editing(document), m_dialog(dialog), m_list(list), m_links(std::move(links))
@@ -107,7 +111,8 @@ void ListCommands::Smazat1Click()
 void ListCommands::Pesluj1Click()
 {
     const int row = selectedRow();
-    m_editing.renumber();
+    if (!m_editing.renumber())
+        throw std::runtime_error(CodePage::toUnicode(m_links.texts->renumberRefused).toStdString());
     if (row >= 0)
         selectInPlace(row);
 }

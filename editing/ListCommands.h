@@ -9,10 +9,12 @@ class QAbstractItemView;
 class QDialog;
 class QWidget;
 class TEditFrm;
+struct KeptTexts;
 
 // What the list commands reach beyond the list and the dialog: how a modal
 // dialog is run (the operator answers it; tests drive it), the Send and
-// Receive buttons an edit switches off, and the commands the list's keys run.
+// Receive buttons an edit switches off, the commands the list's keys run and
+// the language texts of their messages.
 struct ListCommandLinks {
     std::function<bool(QDialog &)> runModal;
     QWidget *sendButton = nullptr;
@@ -20,6 +22,7 @@ struct ListCommandLinks {
     std::function<void()> editCommand;
     std::function<void()> addCommand;
     std::function<void()> deleteCommand;
+    const KeptTexts *texts = nullptr;
 };
 
 // The list editing commands as the operator starts them from the list view:
@@ -37,7 +40,8 @@ public:
     void Upravit1Click();
     // Delete the selected record, or the selected field from every record.
     void Smazat1Click();
-    // Renumber the records.
+    // Renumber the records. More records than four digits number are refused
+    // with std::runtime_error carrying text 60, and the list stays as it was.
     void Pesluj1Click();
     // Enter edits, Insert adds, Delete deletes while an entry is selected;
     // true when the key is taken for its command, which is queued.

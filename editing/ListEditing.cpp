@@ -8,8 +8,10 @@
 namespace
 {
 
-// The four record-number characters that renumbering writes.
+// The four record-number characters that renumbering writes, and the
+// highest number they hold.
 constexpr qsizetype RecordNumberWidth = 4;
+constexpr qsizetype HighestRecordNumber = 9999;
 
 // Drops the entries at the position in every record, moving the others up in one pass.
 void dropPosition(std::vector<Entry> &entries, int perRecord, int position)
@@ -140,13 +142,17 @@ void ListEditing::deleteAt(int row)
     m_document.listSaved = false;
 }
 
-void ListEditing::renumber()
+bool ListEditing::renumber()
 {
     EntryModel &model = m_document.entries();
+    // A wider number would be cut to four characters and give duplicates.
+    if (std::ranges::count_if(model.entries(), &Entry::isRecordHeader) > HighestRecordNumber)
+        return false;
     EntryBatch batch(model);
     int number = 1;
     for (int row = 0; row < model.count(); ++row) {
         if (model.at(row).isRecordHeader())
             model.setCell(row, Entry::Number, PadLeft(QByteArray::number(number++), RecordNumberWidth));
     }
+    return true;
 }

@@ -55,8 +55,10 @@ public:
     // Deletes the record whose header is at row, or the field at row's
     // position from every record.
     void deleteAt(int row);
-    // Gives the record headers the Numbers 1, 2, 3... right-aligned in four characters.
-    void renumber();
+    // Gives the record headers the Numbers 1, 2, 3... right-aligned in four
+    // characters. False, with nothing changed, when there are more records
+    // than four digits can number.
+    [[nodiscard]] bool renumber();
 
 private:
     QByteArray recordName(QByteArrayView name) const;

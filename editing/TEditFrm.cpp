@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -145,7 +146,12 @@ QByteArray TEditFrm::text(EditField field) const
 
 void TEditFrm::setText(EditField field, QByteArrayView text)
 {
-    edit(field)->setText(CodePage::toUnicode(text));
+    QLineEdit *target = edit(field);
+    const QString shown = CodePage::toUnicode(text);
+    // The length limit holds back the operator's typing only: a text put in
+    // here is handed back as it came, so the limit makes room for it.
+    target->setMaxLength(std::max(target->maxLength(), static_cast<int>(shown.size())));
+    target->setText(shown);
 }
 
 std::optional<HexFormat> TEditFrm::format() const
@@ -175,7 +181,7 @@ void TEditFrm::showEvent(QShowEvent *event)
 
 void TEditFrm::FormShow()
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{m_cislo, m_hex, m_znak, m_formatBox, m_ok})
+    for (QWidget *control : std::initializer_list<QWidget *>{m_cislo, m_hex, m_znak, m_formatBox})
         control->setEnabled(true);
     m_editsRecordHeader = !m_cislo->text().isEmpty();
     m_hexTextDigits = HexTextDigits(text(efHex));
@@ -187,6 +193,7 @@ void TEditFrm::FormShow()
     } else {
         m_cislo->setEnabled(false);
     }
+    updateOkButton();
     focus->setFocus(Qt::OtherFocusReason);
     focus->selectAll();
     // A text already longer than the limit is kept whole rather than cut
@@ -207,11 +214,17 @@ void TEditFrm::centreOnMainWindow()
          mainFrame.top() + mainFrame.height() / 2 - size.height() / 2);
 }
 
+void TEditFrm::updateOkButton()
+{
+    // A record header keeps its Number: emptied, it would turn into a field
+    // entry. A field's value is confirmed only as a hex text that reads whole.
+    m_ok->setEnabled(m_editsRecordHeader ? !m_cislo->text().isEmpty()
+                                         : ReadHexText(text(efHex)).outcome == HexReading::hrShown);
+}
+
 void TEditFrm::CisloChange()
 {
-    // A record header keeps its Number: emptied, it would turn into a field entry.
-    if (m_editsRecordHeader)
-        m_ok->setEnabled(!m_cislo->text().isEmpty());
+    updateOkButton();
 }
 
 void TEditFrm::HexZnakChange()
@@ -219,8 +232,8 @@ void TEditFrm::HexZnakChange()
     if (!m_hex->hasFocus())
         return;
     m_hexTextDigits = HexTextDigits(text(efHex));
+    updateOkButton();
     const HexReading reading = ReadHexText(text(efHex));
-    m_ok->setEnabled(reading.outcome == HexReading::hrShown);
     if (reading.outcome == HexReading::hrInvalid) {
         emit conversionFailed(reading.error);
         return;
@@ -234,11 +247,13 @@ void TEditFrm::ZnakChange()
         return;
     const std::optional<HexFormat> chosen = format();
     setText(efHex, CharNumberToHex(text(efZnak), chosen ? HexFormatDigits(*chosen) : m_hexTextDigits));
+    updateOkButton();
 }
 
 void TEditFrm::rg_Hex_FormatClick(int index)
 {
     setText(efHex, ApplyHexWidth(text(efHex), HexFormatDigits(static_cast<HexFormat>(index))));
+    updateOkButton();
 }
 
 void TEditFrm::btn_OKClick()

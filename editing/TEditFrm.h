@@ -21,11 +21,13 @@ enum EditField { efCislo, efJmeno, efHex, efZnak };
 // the labels of Cislo, Jmeno and Znak, the cancel button and the format group
 // take language texts 42 to 46.
 //
-// One instance serves the whole run: fields, format choice and the OK state
-// carry over from one use to the next except where an opening resets them. A
-// record header is edited when Cislo holds text at the opening, a field entry
-// otherwise. While a field entry is edited the hex text and the character or
-// number follow each other as the operator types in either of them.
+// One instance serves the whole run: fields and format choice carry over from
+// one use to the next except where an opening resets them. A record header is
+// edited when Cislo holds text at the opening, a field entry otherwise. While
+// a field entry is edited the hex text and the character or number follow each
+// other as the operator types in either of them, and OK is enabled, from the
+// opening on, only while the hex text reads as a whole value. The texts put
+// into the fields are handed back unchanged unless the operator changes them.
 class TEditFrm : public QDialog
 {
     Q_OBJECT
@@ -38,7 +40,8 @@ public:
     // The chosen width of the value; none when no choice is checked.
     std::optional<HexFormat> format() const;
     void setFormat(std::optional<HexFormat> format);
-    // The list's name width, which limits Jmeno at the next opening (30 characters when 0).
+    // The list's name width, which limits the typing in Jmeno from the next
+    // opening on (30 characters when 0); a longer name put in stays whole.
     void setNameWidth(qsizetype width) { m_nameWidth = width; }
 
     QLineEdit *cislo() const { return m_cislo; }
@@ -62,6 +65,8 @@ private:
     void createFormatGroup();
     QLineEdit *edit(EditField field) const;
     void FormShow();
+    // OK follows whether the entry can be confirmed as the fields stand.
+    void updateOkButton();
     void CisloChange();
     void HexZnakChange();
     void ZnakChange();

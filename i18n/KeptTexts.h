@@ -13,4 +13,5 @@ struct KeptTexts {
     QByteArray parityError;      // 51: parity error
     QByteArray breakError;       // 52: break on the line
     QByteArray framingError;     // 53: framing error
+    QByteArray renumberRefused;  // 60: error message when there are more records than four digits number
 };

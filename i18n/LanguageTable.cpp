@@ -83,6 +83,7 @@ constexpr std::array table{
     kept("51", &KeptTexts::parityError),
     kept("52", &KeptTexts::breakError),
     kept("53", &KeptTexts::framingError),
+    kept("60", &KeptTexts::renumberRefused),
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -331,4 +332,106 @@ TEST_F(ListEditingInTheWindow, EditsFollowedBySaveWriteTheWholeFile)
                                                    "SDE\r\n"
                                                    "SFE\r\n");
     EXPECT_TRUE(form->document().listSaved);
+}
+
+TEST_F(ListEditingInTheWindow, AnOffsetWiderThanTheNamesIsShownWholeAndOnlyTheEditedValueChanges)
+{
+    // Names two characters wide, fields at offsets 0 and 100.
+    show({Entry{"   1 ", "A1", tail, ""}, Entry{"", "0", "$41", "A"}, Entry{"", "100", "$42", "B"},
+          Entry{"   2 ", "B2", tail, ""}, Entry{"", "0", "$43", "C"}, Entry{"", "100", "$44", "D"}});
+    atDialog([&] { confirm(); });
+    select(1);
+    key(Qt::Key_Return);
+    atDialog([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "100");
+        QTest::keyClicks(dialog->znak(), "Z");
+        confirm();
+    });
+    select(5);
+    key(Qt::Key_Return);
+    ASSERT_EQ(prompts.modalDialogs.size(), 2);
+    EXPECT_EQ(form->document().entries().at(5), (Entry{"", "100", "$5A", "Z"}));
+    EXPECT_EQ(form->document().entries().at(2), (Entry{"", "100", "$42", "B"}));
+    EXPECT_EQ(cell(1, Entry::NameOffset), "0");
+}
+
+TEST_F(ListEditingInTheWindow, ANameWiderThanTheLastListsIsKeptWholeWhenOnlyTheNumberChanges)
+{
+    show(records(2));
+    atDialog([&] { confirm(); });
+    select(0);
+    key(Qt::Key_Return);
+    // Another list, whose names are twelve characters wide.
+    std::vector<Entry> wider = records(2);
+    wider[0].setCell(Entry::NameOffset, "Alpha Centau");
+    wider[4].setCell(Entry::NameOffset, "Beta Centaur");
+    show(std::move(wider));
+    atDialog([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "Beta Centaur");
+        retype(dialog->cislo(), "7");
+        confirm();
+    });
+    select(4);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form->document().entries().at(4), (Entry{"7", "Beta Centaur", tail, ""}));
+}
+
+TEST_F(ListEditingInTheWindow, AddFieldAfterAHeaderEditWithholdsOkUntilTheValueReads)
+{
+    show(records(2));
+    atDialog([&] { confirm(); });
+    select(0);
+    key(Qt::Key_Return);
+    // The header's tail is left in Hex: Enter cannot add a field with it.
+    atDialog([&] {
+        EXPECT_EQ(dialog->text(efHex), tail);
+        EXPECT_FALSE(dialog->okButton()->isEnabled());
+        confirm();
+        ASSERT_TRUE(dialog->isVisible());
+        cancel();
+    });
+    select(1);
+    key(Qt::Key_Insert);
+    EXPECT_EQ(count(), 8);
+    // A value typed as a character makes the hex text read.
+    atDialog([&] {
+        QTest::keyClicks(dialog->znak(), "Q");
+        EXPECT_TRUE(dialog->okButton()->isEnabled());
+        confirm();
+    });
+    select(1);
+    key(Qt::Key_Insert);
+    ASSERT_EQ(count(), 10);
+    EXPECT_EQ(form->document().entries().at(7), (Entry{"", "2", "$51", "Q"}));
+    EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+namespace
+{
+
+// The same window in a language whose text 60 tells why renumbering is refused.
+class RenumberingInTheWindow : public ListEditingInTheWindow
+{
+protected:
+    void SetUp() override
+    {
+        writeLanguageFile("[Jazyk]\r\nPoradi=Test\r\nactive=0\r\n[Test]\r\n60=P\xF8"
+                          "e\xE8\xEDslov\xE1n\xED odm\xEDtnuto\r\n");
+        ListEditingInTheWindow::SetUp();
+    }
+};
+
+} // namespace
+
+TEST_F(RenumberingInTheWindow, MoreRecordsThanFourDigitsNumberAreRefusedWithAMessageAndLeftAsTheyWere)
+{
+    std::vector<Entry> entries = records(10000);
+    entries[4].setCell(Entry::Number, "   1 ");
+    show(entries);
+    select(8);
+    child<QAction>("Pesluj1")->trigger();
+    EXPECT_EQ(prompts.errors, QStringList{QString::fromUtf8("Přečíslování odmítnuto")});
+    EXPECT_TRUE(form->document().entries().entries() == entries);
+    EXPECT_TRUE(form->document().listSaved);
+    EXPECT_EQ(selectedRow(), 8);
 }

@@ -125,7 +125,7 @@ TEST_F(ListEditingTest, DeleteRecordRemovesItsEntriesAndLeavesTheOtherNumbersFor
     expectOneModelChange();
 
     document.listSaved = true;
-    editing.renumber();
+    EXPECT_TRUE(editing.renumber());
     EXPECT_EQ(cell(0, Entry::Number), "   1");
     EXPECT_EQ(cell(4, Entry::Number), "   2");
     EXPECT_EQ(cell(5, Entry::Number), "");
@@ -184,4 +184,20 @@ TEST_F(ListEditingTest, AListOfLoneRecordHeadersFollowsTheSameRules)
     editing.deleteAt(0);
     ASSERT_EQ(document.entries().count(), 1);
     EXPECT_EQ(cell(0, Entry::NameOffset), "dalsi");
+}
+
+TEST_F(ListEditingTest, RenumberRefusesMoreRecordsThanFourDigitsNumberAndChangesNothing)
+{
+    std::vector<Entry> headers(9999, Entry{"  xx ", "jmeno", "", ""});
+    document.entries().assign(headers);
+    EXPECT_TRUE(editing.renumber());
+    EXPECT_EQ(cell(9998, Entry::Number), "9999");
+
+    headers.push_back(Entry{"  xx ", "jmeno", "", ""});
+    document.entries().assign(headers);
+    const int resetsBefore = static_cast<int>(resets.count());
+    EXPECT_FALSE(editing.renumber());
+    EXPECT_TRUE(document.entries().entries() == headers);
+    EXPECT_EQ(resets.count(), resetsBefore);
+    EXPECT_EQ(inserts.count() + removals.count() + changes.count(), 0);
 }

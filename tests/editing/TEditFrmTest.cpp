@@ -244,7 +244,7 @@ TEST_F(EditDialog, OkPutsTheDollarInFrontOfAFieldsHexText)
     EXPECT_EQ(dialog->text(efZnak), "A");
 }
 
-TEST_F(EditDialog, OkIsEnabledAgainAtTheNextOpeningAndTheFieldsAndFormatCarryOver)
+TEST_F(EditDialog, OkIsEnabledAgainAtTheNextOpeningWhenTheHexTextReadsAndTheFieldsAndFormatCarryOver)
 {
     fillField("$00", "", hfWord);
     open([&] {
@@ -253,13 +253,82 @@ TEST_F(EditDialog, OkIsEnabledAgainAtTheNextOpeningAndTheFieldsAndFormatCarryOve
         press(dialog->hex(), Qt::Key_Escape);
     });
     dialog->setText(efJmeno, "6");
+    // The leftover hex text still does not read: OK stays withheld, as while typing.
     open([&] {
-        EXPECT_TRUE(dialog->okButton()->isEnabled());
+        EXPECT_FALSE(dialog->okButton()->isEnabled());
         EXPECT_EQ(dialog->text(efHex), "$123");
         EXPECT_EQ(dialog->format(), hfWord);
         press(dialog->znak(), Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        press(dialog->znak(), Qt::Key_Escape);
+    });
+    dialog->setText(efHex, "$1234");
+    open([&] {
+        EXPECT_TRUE(dialog->okButton()->isEnabled());
+        press(dialog->znak(), Qt::Key_Return);
     });
     EXPECT_EQ(dialog->text(efJmeno), "6");
+}
+
+TEST_F(EditDialog, AFieldOpensWithOkWithheldWhileItsHexTextDoesNotReadWithoutReportingIt)
+{
+    for (const QByteArrayView hex : {"    40     3 0 ", "", "$4G", "$0102030405"}) {
+        fillField(hex, "", std::nullopt);
+        open([&] {
+            EXPECT_FALSE(dialog->okButton()->isEnabled()) << hex.data();
+            press(dialog->znak(), Qt::Key_Escape);
+        });
+    }
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(EditDialog, OkFollowsTheHexTextWhicheverControlChangedIt)
+{
+    fillField("$00", "", hfByte);
+    open([&] {
+        retype(dialog->hex(), "$4G");
+        EXPECT_FALSE(dialog->okButton()->isEnabled());
+        retype(dialog->znak(), "B");
+        EXPECT_EQ(dialog->text(efHex), "$42");
+        EXPECT_TRUE(dialog->okButton()->isEnabled());
+
+        retype(dialog->hex(), "$123");
+        EXPECT_FALSE(dialog->okButton()->isEnabled());
+        QTest::mouseClick(dialog->formatGroup()->button(hfWord), Qt::LeftButton);
+        EXPECT_EQ(dialog->text(efHex), "$1230");
+        EXPECT_TRUE(dialog->okButton()->isEnabled());
+
+        retype(dialog->hex(), "$4G");
+        QTest::mouseClick(dialog->formatGroup()->button(hfByte), Qt::LeftButton);
+        EXPECT_FALSE(dialog->okButton()->isEnabled());
+        press(dialog->hex(), Qt::Key_Escape);
+    });
+}
+
+TEST_F(EditDialog, TextsPutInByTheProgramAreKeptWholeWhateverTheLastLimit)
+{
+    dialog->setNameWidth(2);
+    fillField("$41", "A", hfByte);
+    open([&] { press(dialog->znak(), Qt::Key_Return); });
+    dialog->setText(efJmeno, "100");
+    EXPECT_EQ(dialog->text(efJmeno), "100");
+    open([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "100");
+        press(dialog->znak(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog->text(efJmeno), "100");
+
+    // A record's name after an opening limited to a narrower width.
+    dialog->setNameWidth(8);
+    fill("   1 ", "Alpha   ", "    40     3 0 ", "");
+    open([&] { press(dialog->jmeno(), Qt::Key_Return); });
+    fill("   1 ", "Alpha-Centaur", "    40     3 0 ", "");
+    dialog->setNameWidth(13);
+    open([&] {
+        EXPECT_EQ(dialog->text(efJmeno), "Alpha-Centaur");
+        press(dialog->jmeno(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog->text(efJmeno), "Alpha-Centaur");
 }
 
 TEST_F(EditDialog, ARecordHeaderCannotBeConfirmedWithoutANumber)

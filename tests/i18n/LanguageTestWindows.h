@@ -35,7 +35,8 @@ inline QString deliveredLanguageFile()
 inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
-    for (const auto &[first, last] : {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53)})
+    for (const auto &[first, last] :
+         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 60)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
@@ -139,7 +140,7 @@ inline void expectLanguageTexts(const LanguageWindows &windows, const KeptTexts 
     const std::pair<const QByteArray *, const char *> keptTexts[] = {
         {&kept.writeBackMessage, "11"}, {&kept.notFoundEnding, "12"}, {&kept.namesUnit, "31"},
         {&kept.lineErrorTitle, "50"},   {&kept.parityError, "51"},    {&kept.breakError, "52"},
-        {&kept.framingError, "53"}};
+        {&kept.framingError, "53"},     {&kept.renumberRefused, "60"}};
     for (const auto &[slot, key] : keptTexts)
         EXPECT_EQ(CodePage::toUnicode(*slot), text(key)) << "kept text " << key;
 }
