@@ -152,7 +152,7 @@ void TFrmTisk::wirePreview()
 
 void TFrmTisk::SetPrompts(PrintPrompts *prompts)
 {
-    m_prompts = prompts;
+    m_prompts = prompts ? prompts : m_ownPrompts.get();
 }
 
 void TFrmTisk::run(const std::function<void()> &handler)
@@ -331,8 +331,10 @@ void TFrmTisk::PrintBtnClick()
         return;
     PrintPreview->PullPrinterSettings();
     PrintPreview->viewport()->update();
+    // The dialog's pages are taken as it names them: for "2,4" the printer's
+    // first and last page would be 2 and 4, and page 3 would come out too.
     if (printer.printRange() == QPrinter::PageRange)
-        PrintPreview->PrintPages(printer.fromPage(), printer.toPage());
+        PrintPreview->PrintPages(printer.pageRanges());
     else
         PrintPreview->Print();
     close();

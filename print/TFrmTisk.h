@@ -38,7 +38,8 @@ public:
     // The entries the next opening lays out; shown with show() instead of
     // ShowListing, the window is not modal.
     void SetEntries(const EntryModel *entries) { m_entries = entries; }
-    // Replaces the print dialog and the error box (not owned).
+    // Replaces the print dialog and the error box (not owned); null goes back
+    // to the desktop's own.
     void SetPrompts(PrintPrompts *prompts);
 
     TPrintPreview *printPreview() const { return PrintPreview; }

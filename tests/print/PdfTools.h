@@ -37,6 +37,12 @@ inline QString text(const QString &pdf, int page = 0)
     return run(QStringLiteral("pdftotext"), arguments << pdf << QStringLiteral("-"));
 }
 
+// Whether the text holds the word on its own, not as part of a longer one.
+inline bool containsWord(const QString &text, const QString &word)
+{
+    return text.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QRegularExpression::escape(word))));
+}
+
 // The left and top edges, in points, of the first word that is exactly the given text.
 inline QPointF wordPosition(const QString &pdf, const QString &word)
 {

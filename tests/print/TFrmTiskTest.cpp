@@ -7,11 +7,16 @@
 #include "print/TFrmTisk.h"
 #include "print/TPrintPreview.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace LanguageTest;
 
@@ -251,11 +256,67 @@ TEST_F(PrintWindow, PrintsAllPagesIntoAPdfAndCloses)
 TEST_F(PrintWindow, PrintsTheRangeChosenInTheDialog)
 {
     open(2200);
-    prompts.fromPage = 2;
-    prompts.toPage = 4;
+    prompts.pages = "2-4";
     printInto(pdf);
     EXPECT_EQ(PdfTools::pageCount(pdf), 3);
     EXPECT_TRUE(PdfTools::text(pdf, 1).startsWith("n220"));
+}
+
+// "2,4" prints pages 2 and 4 and nothing between; the title counts through
+// the listing's pages, the percentage through the pages chosen.
+TEST_F(PrintWindow, PrintsExactlyThePagesListedInTheDialog)
+{
+    open(2200);
+    QStringList titles;
+    QObject::connect(&window, &QWidget::windowTitleChanged, &window, [&](const QString &title) { titles << title; });
+    prompts.pages = "2,4";
+    printInto(pdf);
+    ASSERT_EQ(PdfTools::pageCount(pdf), 2);
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 1), "n220"));
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 2), "n660"));
+    EXPECT_FALSE(PdfTools::containsWord(PdfTools::text(pdf), "n440"));
+    const QString printing = QString::fromUtf8("tests_print - Tisknu stránku %1 of 10 (%%2 hotovo)...");
+    EXPECT_EQ(titles, QStringList({printing.arg(2).arg(0), printing.arg(2).arg(50), printing.arg(4).arg(50),
+                                   printing.arg(4).arg(100)}));
+}
+
+// The desktop's own print dialog, as the program opens it: the pages typed
+// into it reach the print as they were typed. The dialog offers a list of
+// pages for a printer of the system, of which a test machine has none, so
+// the test ticks that choice for the file printer itself and does the rest
+// as the operator would.
+TEST_F(PrintWindow, PagesTypedIntoThePrintDialogArePrinted)
+{
+    window.SetPrompts(nullptr);
+    open(2200);
+    preview().Printer().setOutputFormat(QPrinter::PdfFormat);
+    preview().Printer().setOutputFileName(pdf);
+    bool typed = false;
+    QTimer::singleShot(0, &window, [&typed] {
+        QDialog *dialog = nullptr;
+        if (!QTest::qWaitFor([&dialog] {
+                return (dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) != nullptr;
+            }))
+            return;
+        auto *pages = dialog->findChild<QRadioButton *>("pagesRadioButton");
+        auto *pageList = dialog->findChild<QLineEdit *>("pagesLineEdit");
+        auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        if (pages && pageList && buttons) {
+            pages->setChecked(true);
+            pageList->selectAll();
+            QTest::keyClicks(pageList, "2,4");
+            typed = pageList->text() == "2,4";
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        }
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    window.printButton()->click();
+    ASSERT_TRUE(typed);
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_EQ(PdfTools::pageCount(pdf), 2);
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 1), "n220"));
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 2), "n660"));
 }
 
 TEST_F(PrintWindow, CancelledDialogLeavesTheWindowOpen)
