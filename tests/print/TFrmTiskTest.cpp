@@ -337,7 +337,7 @@ TEST_F(PrintWindow, APrintThatCannotStartIsShownAndTheWindowStays)
     EXPECT_TRUE(window.isVisible());
 }
 
-// An empty list prints one page with nothing on it but the frame.
+// An empty list prints one page with nothing on it but the frame and the footer.
 TEST_F(PrintWindow, EmptyListGivesOneFramedPage)
 {
     open(0);
@@ -358,7 +358,7 @@ TEST_F(PrintWindow, EmptyListGivesOneFramedPage)
     EXPECT_FALSE(darkAround(500, 1500));
     printInto(pdf);
     EXPECT_EQ(PdfTools::pageCount(pdf), 1);
-    EXPECT_TRUE(PdfTools::text(pdf).trimmed().isEmpty());
+    EXPECT_TRUE(PdfTools::text(pdf).trimmed().endsWith(" 1 / 1"));
 }
 
 // A long name is cut after its 255th character and runs on over the other
@@ -382,4 +382,86 @@ TEST_F(PrintWindow, CzechTextsArePrintedAsTheirCharacters)
     openOnEntries();
     printInto(pdf);
     EXPECT_TRUE(PdfTools::text(pdf).contains(CodePage::toUnicode(name))) << PdfTools::text(pdf).toStdString();
+}
+
+// ---- the footer --------------------------------------------------------------------
+
+namespace
+{
+
+// The listing's date as the footer gives it; a test that runs over midnight
+// may find the day before.
+bool isToday(const QString &text)
+{
+    const QDate today = QDate::currentDate();
+    return text == today.toString("dd.MM.yyyy") || text == today.addDays(-1).toString("dd.MM.yyyy");
+}
+
+} // namespace
+
+// Under the frame of every page: the file's name at the left, the date in the
+// middle and the page of the pages at the right; the PDF takes the name as its title.
+TEST_F(PrintWindow, FooterNamesTheFileTheDateAndThePage)
+{
+    window.SetFileName(QString::fromUtf8("/data/zkouška/Žluté_váhy.TXT"));
+    open(221);
+    printInto(pdf);
+    ASSERT_EQ(PdfTools::pageCount(pdf), 2);
+    const QString name = QString::fromUtf8("Žluté_váhy.TXT");
+    const QStringList lastLine1 = PdfTools::text(pdf, 1).trimmed().split('\n').last().split(' ');
+    const QStringList lastLine2 = PdfTools::text(pdf, 2).trimmed().split('\n').last().split(' ');
+    ASSERT_EQ(lastLine1.size(), 5) << lastLine1.join(' ').toStdString();
+    EXPECT_EQ(lastLine1[0], name);
+    EXPECT_TRUE(isToday(lastLine1[1])) << lastLine1[1].toStdString();
+    EXPECT_EQ(lastLine1.mid(2), QStringList({"1", "/", "2"}));
+    EXPECT_EQ(lastLine2.mid(2), QStringList({"2", "/", "2"}));
+    EXPECT_TRUE(PdfTools::run("pdfinfo", {pdf}).contains(QRegularExpression("Title: +" + name + "\n")));
+
+    const auto pt = [](double units) { return units / 2540.0 * 72; };
+    const QRectF nameBox = PdfTools::wordBox(pdf, name);
+    EXPECT_NEAR(nameBox.left(), pt(750), 0.5);
+    EXPECT_NEAR(nameBox.top(), pt(28950), 1.5);
+    const QRectF dateBox = PdfTools::wordBox(pdf, lastLine1[1]);
+    EXPECT_NEAR(dateBox.center().x(), pt(10000), 0.5);
+    EXPECT_NEAR(dateBox.top(), nameBox.top(), 0.1);
+    EXPECT_NEAR(PdfTools::wordBox(pdf, "2").right(), pt(20250), 0.5);
+}
+
+// The preview and the thumbnails show the same pages: the footer is drawn
+// under the frame of the page on screen too.
+TEST_F(PrintWindow, PreviewShowsTheFooter)
+{
+    const auto footerInk = [this] {
+        QImage sheet(2100, 2970, QImage::Format_RGB32); // 10 pixels per millimetre
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        preview().DrawPage(1, painter, QRectF(0, 0, 2100, 2970));
+        painter.end();
+        QList<bool> inked; // under the name, the date, the page numbers
+        for (const auto &[from, to] : {std::pair{75, 300}, {900, 1100}, {1900, 2025}}) {
+            bool found = false;
+            for (int x = from; x < to && !found; ++x)
+                for (int y = 2895; y < 2920 && !found; ++y)
+                    found = qGray(sheet.pixel(x, y)) < 128;
+            inked << found;
+        }
+        return inked;
+    };
+    window.SetFileName("/data/VAHY.TXT");
+    open(5);
+    EXPECT_EQ(footerInk(), QList<bool>({true, true, true}));
+    window.closeButton()->click();
+    window.SetFileName(QString());
+    open(5);
+    EXPECT_EQ(footerInk(), QList<bool>({false, true, true}));
+}
+
+// Pages printed from a list keep the numbers they have in the whole listing.
+TEST_F(PrintWindow, ListedPagesKeepTheirNumbers)
+{
+    open(2200);
+    prompts.pages = "2,4";
+    printInto(pdf);
+    EXPECT_TRUE(PdfTools::text(pdf, 1).trimmed().endsWith(" 2 / 10"));
+    EXPECT_TRUE(PdfTools::text(pdf, 2).trimmed().endsWith(" 4 / 10"));
 }
