@@ -330,14 +330,6 @@ TEST_F(PreviewPrinting, ListOfPagesPrintsThoseAloneWithProgressThroughThem)
         EXPECT_EQ(PdfTools::text(pdf, sheet).trimmed(), QStringLiteral("Page%1").arg(page)) << sheet;
 }
 
-TEST_F(PreviewPrinting, ListOfNoRecordedPageIsNotPrinted)
-{
-    QSignalSpy before(&preview, &TPrintPreview::OnBeforePrint);
-    preview.PrintPages(QPageRanges::fromString("11,12"));
-    EXPECT_EQ(before.count(), 0);
-    EXPECT_FALSE(QFile::exists(pdf));
-}
-
 TEST_F(PreviewPrinting, AllPagesLandAtTheirPlaceOnA4)
 {
     preview.Print();
