@@ -676,7 +676,7 @@ void TForm1::btnSeznamClick()
 
 void TForm1::btnTiskClick()
 {
-    m_frmTisk->ShowListing(m_document.entries());
+    m_frmTisk->ShowListing(m_document.entries(), m_document.fileName());
 }
 
 // ---- list editing -----------------------------------------------------------

@@ -14,7 +14,7 @@ public:
 
     // The print dialog for the printer: pages 1 to lastPage on offer, the "to"
     // page set to lastPage, printing into a file and a page range allowed. The
-    // operator's choices (printer or file, range, copies) go into the printer.
+    // operator's choices (printer or file, pages, copies) go into the printer.
     // False when cancelled.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer, int lastPage) = 0;
     // An error box with the program's name as title.

@@ -2,6 +2,7 @@
 
 #include "document/EntryModel.h"
 #include "i18n/CodePage.h"
+#include "print/ListingFooter.h"
 #include "print/PageFont.h"
 #include "print/PrintWindowTitles.h"
 #include "print/QtPrintPrompts.h"
@@ -9,6 +10,7 @@
 #include "print/TThumbnailPreview.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -142,6 +144,7 @@ void TFrmTisk::wirePreview()
 {
     connect(PrintPreview, &TPrintPreview::OnBeginDoc, this, &TFrmTisk::PrintPreviewBeginDoc);
     connect(PrintPreview, &TPrintPreview::OnNewPage, this, &TFrmTisk::PrintPreviewNewPage);
+    connect(PrintPreview, &TPrintPreview::OnEndPage, this, &TFrmTisk::PrintPreviewEndPage);
     connect(PrintPreview, &TPrintPreview::OnEndDoc, this, &TFrmTisk::PrintPreviewEndDoc);
     connect(PrintPreview, &TPrintPreview::OnPrintProgress, this,
             [this](int page, int percent, bool &) { PrintPreviewPrintProgress(page, percent); });
@@ -152,7 +155,7 @@ void TFrmTisk::wirePreview()
 
 void TFrmTisk::SetPrompts(PrintPrompts *prompts)
 {
-    m_prompts = prompts;
+    m_prompts = prompts ? prompts : m_ownPrompts.get();
 }
 
 void TFrmTisk::run(const std::function<void()> &handler)
@@ -164,9 +167,10 @@ void TFrmTisk::run(const std::function<void()> &handler)
     }
 }
 
-void TFrmTisk::ShowListing(const EntryModel &entries)
+void TFrmTisk::ShowListing(const EntryModel &entries, const QString &fileName)
 {
     m_entries = &entries;
+    m_fileName = fileName;
     exec();
     m_entries = nullptr;
 }
@@ -200,6 +204,7 @@ void TFrmTisk::FormActivate()
                                       PrintPreview->Units(), PrintPreview->logicalDpiX(), PrintPreview->logicalDpiY());
     PrintPreview->SetZoomState(zsZoomToFit);
     PrintPreview->Clear();
+    PrintPreview->PrintJobTitle = ListingTitle(m_fileName);
     BuildPages();
     AllPageBtnClick();
     // The page keys and the wheel work at once; Enter still closes the window.
@@ -208,8 +213,10 @@ void TFrmTisk::FormActivate()
 
 void TFrmTisk::BuildPages()
 {
-    PrintPreview->BeginDoc();
     const int count = m_entries ? m_entries->count() : 0;
+    m_listingDate = QDate::currentDate();
+    m_listingPages = ListingPageCount(count);
+    PrintPreview->BeginDoc();
     for (int index = 0; index < count; ++index) {
         if (index > 0 && index % ListingMetrics::EntriesPerPage == 0)
             PrintPreview->NewPage();
@@ -256,6 +263,24 @@ void TFrmTisk::PrintPreviewNewPage()
     canvas.setFont(PageFont::WithCellHeight(canvas.font(), m_metrics.fontCellHeight));
     canvas.setBackgroundMode(Qt::TransparentMode);
     m_ascent = canvas.fontMetrics().ascent();
+}
+
+// The footer comes after the entries, so a page's text reads in its order.
+void TFrmTisk::PrintPreviewEndPage()
+{
+    // The page being finished follows the ones recorded before it.
+    printFooter(*PrintPreview->Canvas(), PrintPreview->TotalPages() + 1);
+}
+
+void TFrmTisk::printFooter(QPainter &canvas, int page)
+{
+    const ListingFooterPlace place = PlaceListingFooter(m_metrics);
+    const ListingFooterTexts texts = ComposeListingFooter(m_fileName, m_listingDate, page, m_listingPages);
+    const qreal baseline = place.y + m_ascent;
+    const QFontMetricsF metrics(canvas.font(), canvas.device());
+    canvas.drawText(QPointF(place.left, baseline), texts.fileName);
+    canvas.drawText(QPointF(place.centre - metrics.horizontalAdvance(texts.date) / 2, baseline), texts.date);
+    canvas.drawText(QPointF(place.right - metrics.horizontalAdvance(texts.pageNumbers), baseline), texts.pageNumbers);
 }
 
 void TFrmTisk::PrintPreviewEndDoc()
@@ -331,8 +356,10 @@ void TFrmTisk::PrintBtnClick()
         return;
     PrintPreview->PullPrinterSettings();
     PrintPreview->viewport()->update();
+    // The dialog's pages are taken as it names them: for "2,4" the printer's
+    // first and last page would be 2 and 4, and page 3 would come out too.
     if (printer.printRange() == QPrinter::PageRange)
-        PrintPreview->PrintPages(printer.fromPage(), printer.toPage());
+        PrintPreview->PrintPages(printer.pageRanges());
     else
         PrintPreview->Print();
     close();

@@ -2,7 +2,9 @@
 
 #include "print/ListingLayout.h"
 
+#include <QDate>
 #include <QDialog>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -11,14 +13,16 @@ class Entry;
 class EntryModel;
 class PrintPrompts;
 class QLabel;
+class QPainter;
 class QPushButton;
 class QWidget;
 class TPrintPreview;
 class TThumbnailPreview;
 
 // The print window: the entry list laid out as two framed columns of 110
-// entries on A4 pages, recorded into the page preview each time the window
-// opens, with a strip of page thumbnails, page and zoom controls and Print.
+// entries on A4 pages, each with a footer that names the file, the date and
+// the page, recorded into the page preview each time the window opens, with a
+// strip of page thumbnails, page and zoom controls and Print.
 // Object name "FrmTisk"; Label1, Label3, AllPageBtn, PrintBtn and ZavritBtn
 // take language texts 41, 40, 22, 21 and 23.
 class TFrmTisk : public QDialog
@@ -33,12 +37,17 @@ public:
     explicit TFrmTisk(QWidget *parent = nullptr);
     ~TFrmTisk() override;
 
-    // Opens the window modally on the entries; it lays them out anew on opening.
-    void ShowListing(const EntryModel &entries);
+    // Opens the window modally on the entries of the file named (empty for a
+    // list no file holds); it lays them out anew on opening.
+    void ShowListing(const EntryModel &entries, const QString &fileName);
     // The entries the next opening lays out; shown with show() instead of
     // ShowListing, the window is not modal.
     void SetEntries(const EntryModel *entries) { m_entries = entries; }
-    // Replaces the print dialog and the error box (not owned).
+    // The file the entries come from, named in the pages' footer and as the
+    // print job's title.
+    void SetFileName(const QString &fileName) { m_fileName = fileName; }
+    // Replaces the print dialog and the error box (not owned); null goes back
+    // to the desktop's own.
     void SetPrompts(PrintPrompts *prompts);
 
     TPrintPreview *printPreview() const { return PrintPreview; }
@@ -51,6 +60,7 @@ public:
     void BuildPages();
     void PrintPreviewBeginDoc();
     void PrintPreviewNewPage();
+    void PrintPreviewEndPage();
     void PrintPreviewEndDoc();
     void PrintPreviewPrintProgress(int page, int percent);
     void PrintPreviewCanResize();
@@ -83,6 +93,7 @@ private:
     // Runs a handler; a failure it raises is shown in an error box.
     void run(const std::function<void()> &handler);
     void printEntry(const Entry &entry, const ListingPlace &place);
+    void printFooter(QPainter &canvas, int page);
     void setNavigationEnabled(bool enabled);
     void showPageLabel();
     void showZoomLabel();
@@ -105,7 +116,11 @@ private:
     std::unique_ptr<PrintPrompts> m_ownPrompts;
     PrintPrompts *m_prompts;
     const EntryModel *m_entries = nullptr;
+    QString m_fileName;
     ListingMetrics m_metrics;
+    // What the footer of every page of one building says.
+    QDate m_listingDate;
+    int m_listingPages = 0;
     // Where the baseline lies below the top of a text in the page font.
     qreal m_ascent = 0;
     QString m_applicationTitle;

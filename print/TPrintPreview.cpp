@@ -1,5 +1,6 @@
 #include "print/TPrintPreview.h"
 
+#include "print/PageChoice.h"
 #include "print/PageFont.h"
 
 #include <QKeyEvent>
@@ -473,9 +474,17 @@ void TPrintPreview::Print()
 
 void TPrintPreview::PrintPages(int first, int last)
 {
-    first = std::max(first, 1);
-    last = std::min(last, TotalPages());
-    if (m_state != psReady || TotalPages() == 0 || last < first || !CanPrintOn(Printer()))
+    printList(PageChoice::Span(first, last, TotalPages()));
+}
+
+void TPrintPreview::PrintPages(const QPageRanges &ranges)
+{
+    printList(PageChoice::Listed(ranges, TotalPages()));
+}
+
+void TPrintPreview::printList(const std::vector<int> &pages)
+{
+    if (m_state != psReady || pages.empty() || !CanPrintOn(Printer()))
         return;
     m_state = psPrinting;
     const auto backToIdle = qScopeGuard([this] { m_state = psReady; });
@@ -492,10 +501,11 @@ void TPrintPreview::PrintPages(int first, int last)
     }
     const QRectF target(0, 0, ConvertUnits(PaperWidth(), Units(), mmPixel, printer.logicalDpiX()),
                         ConvertUnits(PaperHeight(), Units(), mmPixel, printer.logicalDpiY()));
+    const int count = static_cast<int>(pages.size());
     bool cancelled = false;
-    for (int page = first; page <= last && !cancelled; ++page) {
-        cancelled = !printPage(painter, page, first, last, target);
-        if (!cancelled && page < last)
+    for (int printed = 0; printed < count && !cancelled; ++printed) {
+        cancelled = !printPage(painter, pages[size_t(printed)], printed, count, target);
+        if (!cancelled && printed + 1 < count)
             printer.newPage();
     }
     if (cancelled)
@@ -507,14 +517,15 @@ void TPrintPreview::PrintPages(int first, int last)
         emit OnAbort();
 }
 
-bool TPrintPreview::printPage(QPainter &painter, int page, int first, int last, const QRectF &target)
+// The percentages count through the pages of this print, so a range and a
+// list alike run from 0 to 100.
+bool TPrintPreview::printPage(QPainter &painter, int page, int printedBefore, int count, const QRectF &target)
 {
-    const int count = last - first + 1;
     bool cancel = false;
-    emit OnPrintProgress(page, percentOf(page - first, count), cancel);
+    emit OnPrintProgress(page, percentOf(printedBefore, count), cancel);
     if (cancel)
         return false;
     DrawPage(page, painter, target);
-    emit OnPrintProgress(page, percentOf(page - first + 1, count), cancel);
+    emit OnPrintProgress(page, percentOf(printedBefore + 1, count), cancel);
     return !cancel;
 }

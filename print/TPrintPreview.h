@@ -7,11 +7,13 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPicture>
 
 #include <memory>
+#include <vector>
 
 class QPrinter;
 
@@ -91,6 +93,10 @@ public:
     // that can take the job and first <= last. A printer that refuses the job
     // raises an error.
     void PrintPages(int first, int last);
+    // Prints the pages the ranges name, as a printer holds the print dialog's
+    // choice: "2,4" prints pages 2 and 4 alone. Pages beyond the last are left
+    // out; otherwise as above.
+    void PrintPages(const QPageRanges &ranges);
 
     // Draws a recorded page (from 1) stretched over the target rectangle.
     void DrawPage(int page, QPainter &painter, const QRectF &target);
@@ -134,7 +140,8 @@ private:
     const QImage &pageImage();
     void scrollBy(Qt::Orientation orientation, int pixels);
     void wheelStep(int direction, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
-    bool printPage(QPainter &painter, int page, int first, int last, const QRectF &target);
+    void printList(const std::vector<int> &pages);
+    bool printPage(QPainter &painter, int page, int printedBefore, int count, const QRectF &target);
 
     TMetafileList m_pages;
     QPicture m_recording;

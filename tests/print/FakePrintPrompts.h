@@ -3,19 +3,21 @@
 #include "print/PrintPrompts.h"
 
 #include <QEventLoop>
+#include <QPageRanges>
 #include <QPrinter>
 #include <QStringList>
 #include <QTimer>
 
 // Answers the print dialog from prepared values: a PDF file to print into (none
-// cancels) and a page range (none prints all). Like a real modal dialog it
-// handles pending events while it is open.
+// cancels) and the pages as the operator types them into the dialog, "2-4" or
+// "2,4" (none prints all). The choice goes into the printer as the desktop's
+// print dialog puts it there. Like a real modal dialog it handles pending
+// events while it is open.
 class FakePrintPrompts : public PrintPrompts
 {
 public:
     QString outputFile;
-    int fromPage = 0;
-    int toPage = 0;
+    QString pages;
     int asked = 0;
     int lastPageOffered = 0;
     QStringList errors;
@@ -31,9 +33,8 @@ public:
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(outputFile);
-        printer.setPrintRange(fromPage > 0 ? QPrinter::PageRange : QPrinter::AllPages);
-        if (fromPage > 0)
-            printer.setFromTo(fromPage, toPage);
+        printer.setPrintRange(pages.isEmpty() ? QPrinter::AllPages : QPrinter::PageRange);
+        printer.setPageRanges(QPageRanges::fromString(pages));
         return true;
     }
     void showError(QWidget *, const QString &message) override { errors << message; }

@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -37,14 +38,32 @@ inline QString text(const QString &pdf, int page = 0)
     return run(QStringLiteral("pdftotext"), arguments << pdf << QStringLiteral("-"));
 }
 
+// Whether the text holds the word on its own, not as part of a longer one.
+inline bool containsWord(const QString &text, const QString &word)
+{
+    return text.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QRegularExpression::escape(word))));
+}
+
+// The box, in points from the sheet's top left corner, of the first word that
+// is exactly the given text; an invalid box when there is none.
+inline QRectF wordBox(const QString &pdf, const QString &word)
+{
+    const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QRegularExpression pattern(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1</word>")
+            .arg(QRegularExpression::escape(word.toHtmlEscaped())));
+    const QRegularExpressionMatch match = pattern.match(boxes);
+    if (!match.hasMatch())
+        return {};
+    return QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                  QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()));
+}
+
 // The left and top edges, in points, of the first word that is exactly the given text.
 inline QPointF wordPosition(const QString &pdf, const QString &word)
 {
-    const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    const QRegularExpression pattern(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>%1</word>")
-                                         .arg(QRegularExpression::escape(word)));
-    const QRegularExpressionMatch match = pattern.match(boxes);
-    return match.hasMatch() ? QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QPointF(-1, -1);
+    const QRectF box = wordBox(pdf, word);
+    return box.isValid() ? box.topLeft() : QPointF(-1, -1);
 }
 
 } // namespace PdfTools

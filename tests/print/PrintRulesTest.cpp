@@ -1,3 +1,4 @@
+#include "print/PageChoice.h"
 #include "print/PageFont.h"
 #include "print/PageUnits.h"
 #include "print/PreviewZoom.h"
@@ -79,4 +80,27 @@ TEST(PreviewZoom, ScrollPositionKeepsItsFractionOfTheRange)
     EXPECT_EQ(KeepScrollFraction(50, 100, 300), 150);
     EXPECT_EQ(KeepScrollFraction(100, 100, 40), 40);
     EXPECT_EQ(KeepScrollFraction(0, 0, 500), 0);
+}
+
+TEST(PageChoice, ASpanIsHeldToThePagesThereAre)
+{
+    EXPECT_EQ(PageChoice::Span(2, 4, 10), std::vector<int>({2, 3, 4}));
+    EXPECT_EQ(PageChoice::Span(0, 2, 10), std::vector<int>({1, 2}));
+    EXPECT_EQ(PageChoice::Span(9, 99, 10), std::vector<int>({9, 10}));
+    EXPECT_TRUE(PageChoice::Span(4, 3, 10).empty());
+    EXPECT_TRUE(PageChoice::Span(1, 1, 0).empty());
+}
+
+// A list prints the pages it names and none between them, in order and once
+// each, however the operator wrote it.
+TEST(PageChoice, AListNamesItsPagesAlone)
+{
+    const auto listed = [](const char *text, int total) {
+        return PageChoice::Listed(QPageRanges::fromString(QString::fromLatin1(text)), total);
+    };
+    EXPECT_EQ(listed("2,4", 10), std::vector<int>({2, 4}));
+    EXPECT_EQ(listed("7,1-3,2", 10), std::vector<int>({1, 2, 3, 7}));
+    EXPECT_EQ(listed("2,9-12,40", 10), std::vector<int>({2, 9, 10}));
+    EXPECT_TRUE(listed("11,12", 10).empty());
+    EXPECT_TRUE(listed("", 10).empty());
 }

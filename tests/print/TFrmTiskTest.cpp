@@ -7,11 +7,16 @@
 #include "print/TFrmTisk.h"
 #include "print/TPrintPreview.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace LanguageTest;
 
@@ -251,11 +256,67 @@ TEST_F(PrintWindow, PrintsAllPagesIntoAPdfAndCloses)
 TEST_F(PrintWindow, PrintsTheRangeChosenInTheDialog)
 {
     open(2200);
-    prompts.fromPage = 2;
-    prompts.toPage = 4;
+    prompts.pages = "2-4";
     printInto(pdf);
     EXPECT_EQ(PdfTools::pageCount(pdf), 3);
     EXPECT_TRUE(PdfTools::text(pdf, 1).startsWith("n220"));
+}
+
+// "2,4" prints pages 2 and 4 and nothing between; the title counts through
+// the listing's pages, the percentage through the pages chosen.
+TEST_F(PrintWindow, PrintsExactlyThePagesListedInTheDialog)
+{
+    open(2200);
+    QStringList titles;
+    QObject::connect(&window, &QWidget::windowTitleChanged, &window, [&](const QString &title) { titles << title; });
+    prompts.pages = "2,4";
+    printInto(pdf);
+    ASSERT_EQ(PdfTools::pageCount(pdf), 2);
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 1), "n220"));
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 2), "n660"));
+    EXPECT_FALSE(PdfTools::containsWord(PdfTools::text(pdf), "n440"));
+    const QString printing = QString::fromUtf8("tests_print - Tisknu stránku %1 of 10 (%%2 hotovo)...");
+    EXPECT_EQ(titles, QStringList({printing.arg(2).arg(0), printing.arg(2).arg(50), printing.arg(4).arg(50),
+                                   printing.arg(4).arg(100)}));
+}
+
+// The desktop's own print dialog, as the program opens it: the pages typed
+// into it reach the print as they were typed. The dialog offers a list of
+// pages for a printer of the system, of which a test machine has none, so
+// the test ticks that choice for the file printer itself and does the rest
+// as the operator would.
+TEST_F(PrintWindow, PagesTypedIntoThePrintDialogArePrinted)
+{
+    window.SetPrompts(nullptr);
+    open(2200);
+    preview().Printer().setOutputFormat(QPrinter::PdfFormat);
+    preview().Printer().setOutputFileName(pdf);
+    bool typed = false;
+    QTimer::singleShot(0, &window, [&typed] {
+        QDialog *dialog = nullptr;
+        if (!QTest::qWaitFor([&dialog] {
+                return (dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) != nullptr;
+            }))
+            return;
+        auto *pages = dialog->findChild<QRadioButton *>("pagesRadioButton");
+        auto *pageList = dialog->findChild<QLineEdit *>("pagesLineEdit");
+        auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        if (pages && pageList && buttons) {
+            pages->setChecked(true);
+            pageList->selectAll();
+            QTest::keyClicks(pageList, "2,4");
+            typed = pageList->text() == "2,4";
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        }
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    window.printButton()->click();
+    ASSERT_TRUE(typed);
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_EQ(PdfTools::pageCount(pdf), 2);
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 1), "n220"));
+    EXPECT_TRUE(PdfTools::containsWord(PdfTools::text(pdf, 2), "n660"));
 }
 
 TEST_F(PrintWindow, CancelledDialogLeavesTheWindowOpen)
@@ -276,7 +337,7 @@ TEST_F(PrintWindow, APrintThatCannotStartIsShownAndTheWindowStays)
     EXPECT_TRUE(window.isVisible());
 }
 
-// An empty list prints one page with nothing on it but the frame.
+// An empty list prints one page with nothing on it but the frame and the footer.
 TEST_F(PrintWindow, EmptyListGivesOneFramedPage)
 {
     open(0);
@@ -297,7 +358,7 @@ TEST_F(PrintWindow, EmptyListGivesOneFramedPage)
     EXPECT_FALSE(darkAround(500, 1500));
     printInto(pdf);
     EXPECT_EQ(PdfTools::pageCount(pdf), 1);
-    EXPECT_TRUE(PdfTools::text(pdf).trimmed().isEmpty());
+    EXPECT_TRUE(PdfTools::text(pdf).trimmed().endsWith(" 1 / 1"));
 }
 
 // A long name is cut after its 255th character and runs on over the other
@@ -321,4 +382,86 @@ TEST_F(PrintWindow, CzechTextsArePrintedAsTheirCharacters)
     openOnEntries();
     printInto(pdf);
     EXPECT_TRUE(PdfTools::text(pdf).contains(CodePage::toUnicode(name))) << PdfTools::text(pdf).toStdString();
+}
+
+// ---- the footer --------------------------------------------------------------------
+
+namespace
+{
+
+// The listing's date as the footer gives it; a test that runs over midnight
+// may find the day before.
+bool isToday(const QString &text)
+{
+    const QDate today = QDate::currentDate();
+    return text == today.toString("dd.MM.yyyy") || text == today.addDays(-1).toString("dd.MM.yyyy");
+}
+
+} // namespace
+
+// Under the frame of every page: the file's name at the left, the date in the
+// middle and the page of the pages at the right; the PDF takes the name as its title.
+TEST_F(PrintWindow, FooterNamesTheFileTheDateAndThePage)
+{
+    window.SetFileName(QString::fromUtf8("/data/zkouška/Žluté_váhy.TXT"));
+    open(221);
+    printInto(pdf);
+    ASSERT_EQ(PdfTools::pageCount(pdf), 2);
+    const QString name = QString::fromUtf8("Žluté_váhy.TXT");
+    const QStringList lastLine1 = PdfTools::text(pdf, 1).trimmed().split('\n').last().split(' ');
+    const QStringList lastLine2 = PdfTools::text(pdf, 2).trimmed().split('\n').last().split(' ');
+    ASSERT_EQ(lastLine1.size(), 5) << lastLine1.join(' ').toStdString();
+    EXPECT_EQ(lastLine1[0], name);
+    EXPECT_TRUE(isToday(lastLine1[1])) << lastLine1[1].toStdString();
+    EXPECT_EQ(lastLine1.mid(2), QStringList({"1", "/", "2"}));
+    EXPECT_EQ(lastLine2.mid(2), QStringList({"2", "/", "2"}));
+    EXPECT_TRUE(PdfTools::run("pdfinfo", {pdf}).contains(QRegularExpression("Title: +" + name + "\n")));
+
+    const auto pt = [](double units) { return units / 2540.0 * 72; };
+    const QRectF nameBox = PdfTools::wordBox(pdf, name);
+    EXPECT_NEAR(nameBox.left(), pt(750), 0.5);
+    EXPECT_NEAR(nameBox.top(), pt(28950), 1.5);
+    const QRectF dateBox = PdfTools::wordBox(pdf, lastLine1[1]);
+    EXPECT_NEAR(dateBox.center().x(), pt(10000), 0.5);
+    EXPECT_NEAR(dateBox.top(), nameBox.top(), 0.1);
+    EXPECT_NEAR(PdfTools::wordBox(pdf, "2").right(), pt(20250), 0.5);
+}
+
+// The preview and the thumbnails show the same pages: the footer is drawn
+// under the frame of the page on screen too.
+TEST_F(PrintWindow, PreviewShowsTheFooter)
+{
+    const auto footerInk = [this] {
+        QImage sheet(2100, 2970, QImage::Format_RGB32); // 10 pixels per millimetre
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        preview().DrawPage(1, painter, QRectF(0, 0, 2100, 2970));
+        painter.end();
+        QList<bool> inked; // under the name, the date, the page numbers
+        for (const auto &[from, to] : {std::pair{75, 300}, {900, 1100}, {1900, 2025}}) {
+            bool found = false;
+            for (int x = from; x < to && !found; ++x)
+                for (int y = 2895; y < 2920 && !found; ++y)
+                    found = qGray(sheet.pixel(x, y)) < 128;
+            inked << found;
+        }
+        return inked;
+    };
+    window.SetFileName("/data/VAHY.TXT");
+    open(5);
+    EXPECT_EQ(footerInk(), QList<bool>({true, true, true}));
+    window.closeButton()->click();
+    window.SetFileName(QString());
+    open(5);
+    EXPECT_EQ(footerInk(), QList<bool>({false, true, true}));
+}
+
+// Pages printed from a list keep the numbers they have in the whole listing.
+TEST_F(PrintWindow, ListedPagesKeepTheirNumbers)
+{
+    open(2200);
+    prompts.pages = "2,4";
+    printInto(pdf);
+    EXPECT_TRUE(PdfTools::text(pdf, 1).trimmed().endsWith(" 2 / 10"));
+    EXPECT_TRUE(PdfTools::text(pdf, 2).trimmed().endsWith(" 4 / 10"));
 }

@@ -315,6 +315,21 @@ TEST_F(PreviewPrinting, RangeReportsProgressBeforeAndAfterEachPage)
     EXPECT_TRUE(PdfTools::text(pdf, 3).contains("Page4"));
 }
 
+// Pages 2, 4 and 9 of a list: each once, the percentages through the three.
+TEST_F(PreviewPrinting, ListOfPagesPrintsThoseAloneWithProgressThroughThem)
+{
+    QList<std::pair<int, int>> progress;
+    QObject::connect(&preview, &TPrintPreview::OnPrintProgress, &preview, [&](int page, int percent, bool &) {
+        progress.append({page, percent});
+    });
+    preview.PrintPages(QPageRanges::fromString("9,2,4,11-20"));
+    const QList<std::pair<int, int>> expected{{2, 0}, {2, 33}, {4, 33}, {4, 67}, {9, 67}, {9, 100}};
+    EXPECT_EQ(progress, expected);
+    ASSERT_EQ(PdfTools::pageCount(pdf), 3);
+    for (const auto &[sheet, page] : {std::pair{1, 2}, {2, 4}, {3, 9}})
+        EXPECT_EQ(PdfTools::text(pdf, sheet).trimmed(), QStringLiteral("Page%1").arg(page)) << sheet;
+}
+
 TEST_F(PreviewPrinting, AllPagesLandAtTheirPlaceOnA4)
 {
     preview.Print();
