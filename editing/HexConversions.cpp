@@ -4,6 +4,7 @@
 #include "document/TextHelpers.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace
 {
@@ -43,6 +44,13 @@ int HexTextDigits(QByteArrayView hexText)
 {
     const qsizetype bytes = (digitsOf(hexText).size() + 1) / 2;
     return 2 * static_cast<int>(std::clamp<qsizetype>(bytes, 1, MaxValueBytes));
+}
+
+bool IsWholeByteHexText(QByteArrayView hexText)
+{
+    if (!hexText.startsWith('$') || hexText.size() < 3 || hexText.size() % 2 == 0)
+        return false;
+    return std::all_of(hexText.begin() + 1, hexText.end(), [](char c) { return std::isxdigit(uchar(c)) != 0; });
 }
 
 HexReading ReadHexText(QByteArrayView hexText)

@@ -28,6 +28,11 @@ std::optional<HexFormat> HexFormatOfCell(QByteArrayView hexCell);
 // written back in that length as far as a 32-bit number reaches.
 int HexTextDigits(QByteArrayView hexText);
 
+// Whether the text is a value as the file keeps it: "$" and two hex digits for
+// each of one or more bytes. Values wider than four bytes are such texts too,
+// though no number shows them.
+bool IsWholeByteHexText(QByteArrayView hexText);
+
 // What the hex text typed so far shows as character or number.
 struct HexReading {
     enum Outcome {

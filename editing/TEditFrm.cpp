@@ -185,6 +185,7 @@ void TEditFrm::FormShow()
         control->setEnabled(true);
     m_editsRecordHeader = !m_cislo->text().isEmpty();
     m_hexTextDigits = HexTextDigits(text(efHex));
+    m_openedHex = text(efHex);
     QLineEdit *focus = m_editsRecordHeader ? m_jmeno : m_znak;
     if (m_editsRecordHeader) {
         m_formatBox->setEnabled(false);
@@ -217,9 +218,18 @@ void TEditFrm::centreOnMainWindow()
 void TEditFrm::updateOkButton()
 {
     // A record header keeps its Number: emptied, it would turn into a field
-    // entry. A field's value is confirmed only as a hex text that reads whole.
-    m_ok->setEnabled(m_editsRecordHeader ? !m_cislo->text().isEmpty()
-                                         : ReadHexText(text(efHex)).outcome == HexReading::hrShown);
+    // entry. A field's value is confirmed only as a hex text that reads whole,
+    // or as the value the list already held when the file can keep it: a
+    // value wider than a number stays editable for its offset.
+    m_ok->setEnabled(m_editsRecordHeader ? !m_cislo->text().isEmpty() : fieldValueConfirmable());
+}
+
+bool TEditFrm::fieldValueConfirmable() const
+{
+    const QByteArray hex = text(efHex);
+    if (ReadHexText(hex).outcome == HexReading::hrShown)
+        return true;
+    return hex == m_openedHex && IsWholeByteHexText(hex);
 }
 
 void TEditFrm::CisloChange()

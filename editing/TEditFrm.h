@@ -67,6 +67,7 @@ private:
     void FormShow();
     // OK follows whether the entry can be confirmed as the fields stand.
     void updateOkButton();
+    bool fieldValueConfirmable() const;
     void CisloChange();
     void HexZnakChange();
     void ZnakChange();
@@ -87,4 +88,6 @@ private:
     // The width a typed number is written in while no format is chosen: the
     // hex text's own, as the dialog opened with it or the operator typed it.
     int m_hexTextDigits = 2;
+    // The hex text the dialog opened with.
+    QByteArray m_openedHex;
 };

@@ -121,6 +121,14 @@ TEST(HexConversions, WithoutAFormatTheWidthIsTheHexTextsOwnInWholeBytes)
     EXPECT_EQ(HexTextDigits("$0102030405"), 8);
 }
 
+TEST(HexConversions, AWholeByteHexTextIsADollarAndTwoHexDigitsPerByte)
+{
+    for (const QByteArrayView text : {"$00", "$0A", "$0102030405", "$ffEE"})
+        EXPECT_TRUE(IsWholeByteHexText(text)) << text.data();
+    for (const QByteArrayView text : {"", "$", "$1", "$123", "41", "$4G", "    10     3 0 "})
+        EXPECT_FALSE(IsWholeByteHexText(text)) << text.data();
+}
+
 TEST(HexConversions, ConfirmedHexTextHasItsDollar)
 {
     EXPECT_EQ(ConfirmedHex("41"), "$41");

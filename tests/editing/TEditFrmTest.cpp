@@ -272,7 +272,7 @@ TEST_F(EditDialog, OkIsEnabledAgainAtTheNextOpeningWhenTheHexTextReadsAndTheFiel
 
 TEST_F(EditDialog, AFieldOpensWithOkWithheldWhileItsHexTextDoesNotReadWithoutReportingIt)
 {
-    for (const QByteArrayView hex : {"    40     3 0 ", "", "$4G", "$0102030405"}) {
+    for (const QByteArrayView hex : {"    40     3 0 ", "", "$4G", "$12345"}) {
         fillField(hex, "", std::nullopt);
         open([&] {
             EXPECT_FALSE(dialog->okButton()->isEnabled()) << hex.data();
@@ -280,6 +280,20 @@ TEST_F(EditDialog, AFieldOpensWithOkWithheldWhileItsHexTextDoesNotReadWithoutRep
         });
     }
     EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(EditDialog, AValueWiderThanANumberOpensConfirmableAndIsHandedBackAsItWas)
+{
+    fillField("$0102030405", "", std::nullopt);
+    open([&] {
+        EXPECT_TRUE(dialog->okButton()->isEnabled());
+        retype(dialog->hex(), "$010203040");
+        EXPECT_FALSE(dialog->okButton()->isEnabled());
+        retype(dialog->hex(), "$0102030405");
+        EXPECT_TRUE(dialog->okButton()->isEnabled());
+        press(dialog->hex(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog->text(efHex), "$0102030405");
 }
 
 TEST_F(EditDialog, OkFollowsTheHexTextWhicheverControlChangedIt)
