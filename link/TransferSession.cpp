@@ -6,7 +6,6 @@
 #include "document/FileAccess.h"
 #include "i18n/CodePage.h"
 #include "i18n/KeptTexts.h"
-#include "link/DeviceMessages.h"
 #include "link/EComPort.h"
 #include "link/LinkCommands.h"
 #include "link/TComPort.h"
@@ -162,14 +161,14 @@ void TransferSession::Receive()
     m_document.saveDialogFileName = *fileName;
     m_document.setFileName(*fileName); // the title names the file being received
     m_document.entries().clear();
-    m_buffer.clear();
+    m_receiver.clear();
     m_cancelled = false;
     openPort();
 }
 
 void TransferSession::OnLineSwitched()
 {
-    m_buffer.clear();
+    m_receiver.clear();
     m_document.entries().clear();
     m_cancelled = false;
     m_directoryShown = false;
@@ -211,6 +210,7 @@ bool TransferSession::OpenDirectoryRow()
         return false;
     m_document.listSaved = false;
     m_directoryShown = false;
+    m_receiver.clear();
     int row = -1;
     QByteArray number;
     if (!selectedNumber(row, number))
@@ -274,6 +274,7 @@ void TransferSession::Back()
     m_view.updateControls(false);
     m_document.deviceFileOpen = false;
     m_directoryShown = false;
+    m_receiver.clear();
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
     openPort();
@@ -289,7 +290,7 @@ void TransferSession::Cancel()
     m_cancelled = true;
     const auto clear = qScopeGuard([this] {
         closeAfterFailure();
-        m_buffer.clear();
+        m_receiver.clear();
         m_document.deviceFileOpen = false;
         m_directoryShown = false;
     });
@@ -381,28 +382,29 @@ void TransferSession::RxChar(int count)
 {
     QByteArray chunk;
     m_port.ReceiveText(chunk, count);
-    switch (DeviceMessages::start(chunk)) {
-    case DeviceMessages::Dropped:
-        return;
-    case DeviceMessages::DirectoryReady:
+    m_receiver.feed(chunk);
+    while (const std::optional<LinkReceiver::Item> item = m_receiver.next())
+        take(*item);
+    showReceiveProgress();
+}
+
+void TransferSession::take(const LinkReceiver::Item &item)
+{
+    switch (item.kind) {
+    case LinkReceiver::Kind::DirectoryReady:
         send(LinkCommands::Directory);
         return;
-    case DeviceMessages::Other:
-        break;
-    }
-    if (DeviceMessages::asksForFile(chunk)) {
+    case LinkReceiver::Kind::ReadyForFile:
         m_document.openDialogFileName = m_document.saveDialogFileName;
         Send();
-    }
-    if (DeviceMessages::isAcknowledgement(chunk))
         return;
-    m_buffer.append(chunk);
-    if (const std::optional<QByteArray> line = m_buffer.logLine(chunk))
-        m_view.addLogLine(*line);
-    if ((m_buffer.holdsFileEnd() && !m_directoryShown) || m_cancelled)
-        storeFile();
-    else
-        showReceiveProgress();
+    case LinkReceiver::Kind::FileText:
+        if (const std::optional<QByteArray> line = m_receiver.buffer().logLine(item.text))
+            m_view.addLogLine(*line);
+        if ((m_receiver.buffer().holdsFileEnd() && !m_directoryShown) || m_cancelled)
+            storeFile();
+        return;
+    }
 }
 
 // A file that cannot be written keeps the buffer, and the next chunk tries again.
@@ -412,8 +414,8 @@ void TransferSession::storeFile()
     const bool onLine = m_view.onLineTicked();
     if (onLine && !m_directoryShown)
         m_document.saveDialogFileName = m_transferFile;
-    WriteFileSafely(m_document.saveDialogFileName, m_buffer.text());
-    m_buffer.clear();
+    WriteFileSafely(m_document.saveDialogFileName, m_receiver.buffer().text());
+    m_receiver.takeFile();
     if (onLine)
         showOnLineFile();
     else
@@ -455,6 +457,6 @@ void TransferSession::loadDeviceFile(const QString &fileName)
 
 void TransferSession::showReceiveProgress()
 {
-    m_view.setProgress(m_buffer.progress(), 100);
-    m_view.setPercentText(percentText(m_buffer.progress()));
+    m_view.setProgress(m_receiver.buffer().progress(), 100);
+    m_view.setPercentText(percentText(m_receiver.buffer().progress()));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/ComTypes.h"
-#include "link/ReceiveBuffer.h"
+#include "link/LinkReceiver.h"
 
 #include <QObject>
 #include <QString>
@@ -74,7 +74,7 @@ public:
     // false when it stopped early because the port closed or a line error came.
     bool PauseWithEvents(int passes);
 
-    const ReceiveBuffer &receiveBuffer() const { return m_buffer; }
+    const ReceiveBuffer &receiveBuffer() const { return m_receiver.buffer(); }
     bool cancelFlag() const { return m_cancelled; }
     bool directoryShown() const { return m_directoryShown; }
     const QString &transferFile() const { return m_transferFile; }
@@ -93,6 +93,7 @@ private:
     void upload(const QByteArray &text);
     bool stillRunning(quint64 interruptions) const;
     bool selectedNumber(int &row, QByteArray &number) const;
+    void take(const LinkReceiver::Item &item);
     void storeFile();
     void showOnLineFile();
     void finishOfflineReceive();
@@ -106,7 +107,7 @@ private:
     QString m_transferFile;
     QTimer *Timer1 = nullptr;
 
-    ReceiveBuffer m_buffer;
+    LinkReceiver m_receiver;
     bool m_cancelled = false;
     bool m_directoryShown = false;
 

@@ -85,6 +85,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return delivered >= sent || !port().Connected(); }, 2000));
     }
     bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 2000); }
+    bool deviceFileOpen() { return form->document().deviceFileOpen; }
     QByteArray cell(int row, int column) { return form->document().entries().at(row).cell(column); }
 
     // On Line with the directory on screen.
@@ -105,7 +106,7 @@ protected:
         trigger("Upravit1");
         expectWire("*KORAX@RD001%005$!");
         deviceSends(DeviceFile);
-        ASSERT_TRUE(waitFor([&] { return form->document().deviceFileOpen && !panelShown(); }));
+        ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
     }
     // The memo and percentage as they stand when the port starts closing
     // (the after-close handler clears the memo).
@@ -159,13 +160,13 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     EXPECT_TRUE(panelShown());
     deviceSends(DeviceFile);
     ASSERT_TRUE(waitFor([&] { return !panelShown(); }));
-    EXPECT_TRUE(form->document().deviceFileOpen);
+    EXPECT_TRUE(deviceFileOpen());
     EXPECT_EQ(form->document().entries().count(), 2);
     EXPECT_EQ(cell(1, 2), "$41");
 
     click("btnZpet");
     expectWire("*KORAX@EW$!*KORAX@DSTRANS$!");
-    EXPECT_FALSE(form->document().deviceFileOpen);
+    EXPECT_FALSE(deviceFileOpen());
     deviceSends("STRANS$!");
     expectWire("*KORAX@DIR$!");
     deviceSends(Directory);
@@ -255,30 +256,79 @@ TEST_F(Transfers, ADirectoryArrivingOneByteAtATime)
 {
     clickOnLine();
     expectWire("*KORAX@DSTRANS$!");
-    deviceSends("STRANS$!");
+    for (const char byte : QByteArray("STRANS$!"))
+        deviceSends(QByteArray(1, byte));
     expectWire("*KORAX@DIR$!");
     for (const char byte : Directory)
         deviceSends(QByteArray(1, byte));
     ASSERT_TRUE(session().directoryShown());
-    // The file ends with the chunk that completes "SFE"; its line end comes after it.
+    // The file ends with the byte that completes "SFE"; its line end is passed over.
     EXPECT_EQ(TestFiles::read(session().transferFile()), Directory.chopped(2));
-    EXPECT_EQ(session().receiveBuffer().text(), "\r\n");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
     EXPECT_EQ(form->document().entries().count(), 4);
 }
 
-TEST_F(Transfers, MessagesAreRecognisedOnlyWholeAtTheStartOfAChunk)
+// A message stands where a line can begin; a command the device repeats is dropped however it is divided.
+TEST_F(Transfers, MessagesAreRecognisedWhereALineCanBegin)
 {
     clickOnLine();
     expectWire("*KORAX@DSTRANS$!");
     deviceSends("*KORAX@DSTRANS$!"); // the device repeating the command: dropped
-    expectQuietWire();
     deviceSends("*KORAX@D");
     deviceSends("STRANS$!");
+    expectQuietWire();
+    deviceSends("STR");
+    deviceSends("ANS$!");
     expectWire("*KORAX@DIR$!");
     deviceSends("SOK$!\r\n");
     EXPECT_TRUE(session().receiveBuffer().isEmpty());
     deviceSends("xSOK$!\r\n");
     EXPECT_EQ(session().receiveBuffer().text(), "xSOK$!\r\n");
+}
+
+// File text cut before "EL", "STRANS$!" or "SOK$!" inside a line is file text.
+TEST_F(Transfers, FileTextCutBeforeTheLettersOfAMessageIsStoredWhole)
+{
+    enterOnLine();
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    const QByteArray file = "SFA $07.12.26 15:12:03$\r\n"
+                            "SDK   1   5 \\HELENA STRANS$!\\     1     0 0\r\n"
+                            "SDW     0  1 C41\r\n"
+                            "SDE\r\n"
+                            "SFE\r\n";
+    const qsizetype el = file.indexOf("ELENA");
+    const qsizetype strans = file.indexOf("STRANS");
+    deviceSends(file.first(el));
+    deviceSends(file.sliced(el, strans - el));
+    deviceSends(file.sliced(strans));
+    ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
+    EXPECT_EQ(TestFiles::read(session().transferFile()), file);
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(cell(0, 1), "HELENA STRANS$!");
+    expectQuietWire();
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+// A directory that arrived twice leaves its end in the receive buffer; the
+// file asked for next is read from an empty buffer all the same.
+TEST_F(Transfers, OpeningARowStartsWithAnEmptyReceiveBuffer)
+{
+    enterOnLine();
+    deviceSends(Directory);
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    deviceSends(DeviceFile.first(10));
+    EXPECT_TRUE(panelShown());
+    deviceSends(DeviceFile.sliced(10));
+    ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
+    EXPECT_EQ(TestFiles::read(session().transferFile()), DeviceFile);
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(cell(1, 2), "$41");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
 TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
@@ -293,11 +343,11 @@ TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
     EXPECT_TRUE(written.contains("SDX     0  1 C42\r\n")) << written.toStdString();
     EXPECT_TRUE(written.contains("\r\nSPR H")) << written.toStdString();
 
-    // The device asks for the file and sends the start of further text in the same chunk.
+    // The device asks for the file and sends the start of its acknowledgement with it.
     deviceSends("SDOWN$!SOK");
     expectWire(written);
     EXPECT_FALSE(port().Connected());
-    EXPECT_EQ(session().receiveBuffer().text(), "SDOWN$!SOK");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
     EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(enabled("btnZpet"));
@@ -333,7 +383,7 @@ TEST_F(Transfers, TheDeleteKeyInAnOpenDeviceFileDeletesNoFileOfTheDevice)
     QCoreApplication::processEvents();
     expectQuietWire();
     EXPECT_EQ(form->document().entries().count(), 2);
-    EXPECT_TRUE(form->document().deviceFileOpen);
+    EXPECT_TRUE(deviceFileOpen());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
@@ -487,7 +537,7 @@ TEST_P(CancelTransfers, WhileReadingADeviceFile)
     expectWire("*KORAX@RD001%005$!");
     cancel();
     expectOnLineLeft();
-    EXPECT_FALSE(form->document().deviceFileOpen);
+    EXPECT_FALSE(deviceFileOpen());
 }
 
 TEST_P(CancelTransfers, WhileWaitingToWriteBack)

@@ -20,19 +20,18 @@ QByteArray deviceFile(const char *number, const char *name, const char *value)
            "\\     1     0 0\r\nSDW     0  1 C" + value + "\r\nSDE\r\nSFE\r\n";
 }
 
-// The main window against the device simulator-> A message of the device cut
-// into pieces is not recognised (the pieces are file text), so only file text
-// is cut where the test asks for it.
+// The main window against the device simulator, which can divide everything
+// it sends into pieces as a real line does.
 class TransfersWithSimulator : public ProgramFixture
 {
 protected:
     // The simulator serves two files; chunkSeed 0 sends everything in one piece.
-    void begin(quint32 chunkSeed)
+    void begin(quint32 chunkSeed, qsizetype maxChunk = 9)
     {
         TestFiles::write(deviceFolder.filePath("alpha.txt"), deviceFile("   7", "alpha", "41"));
         TestFiles::write(deviceFolder.filePath("beta.txt"), deviceFile("  12", "beta", "42"));
         simulator = std::make_unique<DeviceSimulator>(
-            DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = 9});
+            DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = maxChunk});
         ASSERT_EQ(simulator->start(), "");
         writeLanguageFile("[ComPort1]\r\nPort=" + simulator->portPath().toUtf8() + "\r\n");
         start();
@@ -48,15 +47,17 @@ protected:
         return waitFor([&] { return session().directoryShown() && idle(); });
     }
 
+    void runOnLineSession();
+
     QTemporaryDir deviceFolder;
     std::unique_ptr<DeviceSimulator> simulator;
 };
 
 } // namespace
 
-TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
+// Every On Line exchange, with the bytes on the wire exactly as the protocol has them.
+void TransfersWithSimulator::runOnLineSession()
 {
-    begin(0);
     click("cbOnLine");
     ASSERT_TRUE(directoryShown());
     ASSERT_EQ(form->document().entries().count(), 4);
@@ -94,6 +95,25 @@ TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
                                          "*KORAX@EW$!*KORAX@BREAK$!");
     EXPECT_TRUE(idle());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
+{
+    begin(0);
+    runOnLineSession();
+}
+
+// A real line hands the device's answers over a few bytes at a time.
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeWithAnswersInPiecesOfOneToFourBytes)
+{
+    begin(7, 4);
+    runOnLineSession();
+}
+
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeWithAnswersOneByteAtATime)
+{
+    begin(7, 1);
+    runOnLineSession();
 }
 
 TEST_F(TransfersWithSimulator, OffLineSendAndAReceiveArrivingInRandomPieces)
