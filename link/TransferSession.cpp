@@ -22,8 +22,6 @@ namespace
 {
 
 constexpr int FileNumberWidth = 3;
-constexpr int BackPause = 30;
-constexpr int WriteBackPause = 250;
 
 QByteArray percentText(int percent)
 {
@@ -69,8 +67,38 @@ void TransferSession::openPort()
     try {
         m_port.OpenPort();
     } catch (...) {
+        enter(Event::OpenFailed);
         restoreAfterFailedOpen();
         throw;
+    }
+}
+
+// Every change of state goes through here: the "On Line" box follows the
+// state, and the window is made busy as soon as an exchange begins (the port
+// may be open already, so no before-open does it).
+std::optional<LinkStateMachine::Step> TransferSession::enter(Event event, QByteArrayView fileNumber)
+{
+    const State from = m_link.state();
+    std::optional<LinkStateMachine::Step> step = m_link.take(event, fileNumber);
+    m_view.setOnLineTicked(LinkStateMachine::onLine(m_link.state()));
+    if (step && LinkStateMachine::ready(from) && !m_link.ready())
+        m_view.updateControls(false);
+    if (step && LinkStateMachine::writingBack(from) && !m_link.writingBack())
+        writeBackEnded(event);
+    return step;
+}
+
+// Sends the step's commands, the port opened first; a pause cut short by a
+// close or a line error ends them.
+void TransferSession::sendCommands(const QList<LinkStateMachine::Command> &commands)
+{
+    if (commands.isEmpty())
+        return;
+    openPort();
+    for (const LinkStateMachine::Command &command : commands) {
+        if (command.pauseBefore > 0 && !PauseWithEvents(command.pauseBefore))
+            return;
+        send(command.text);
     }
 }
 
@@ -126,7 +154,9 @@ bool TransferSession::PauseWithEvents(int passes)
 
 void TransferSession::Send()
 {
-    upload(ReadWholeFile(m_document.openDialogFileName));
+    const QByteArray bytes = ReadWholeFile(m_document.openDialogFileName);
+    if (enter(Event::Send))
+        upload(bytes);
 }
 
 // After a cancel the loop goes on to the end of the text without sending, so
@@ -149,6 +179,8 @@ void TransferSession::upload(const QByteArray &bytes)
             }
             QCoreApplication::processEvents();
         }
+        if (stillRunning(interruptions))
+            enter(Event::UploadEnded);
     }
     m_port.ClosePort();
 }
@@ -156,7 +188,7 @@ void TransferSession::upload(const QByteArray &bytes)
 void TransferSession::Receive()
 {
     const std::optional<QString> fileName = m_view.chooseReceiveFile(m_document.saveDialogFileName);
-    if (!fileName)
+    if (!fileName || !enter(Event::Receive))
         return;
     m_document.saveDialogFileName = *fileName;
     m_document.setFileName(*fileName); // the title names the file being received
@@ -166,32 +198,28 @@ void TransferSession::Receive()
     openPort();
 }
 
+// A change of the tick that the state does not take (leaving On Line mode
+// during a write-back) is undone; leaving then waits for the write-back's end.
 void TransferSession::OnLineSwitched()
 {
+    const bool ticked = m_view.onLineTicked();
+    const std::optional<LinkStateMachine::Step> step = enter(ticked ? Event::TickOnLine : Event::UntickOnLine);
+    if (!step) {
+        m_leavePending = !ticked && m_link.writingBack();
+        return;
+    }
     m_receiver.clear();
     m_document.entries().clear();
     m_cancelled = false;
-    m_directoryShown = false;
-    m_document.deviceFileOpen = false;
-    if (!m_view.onLineTicked()) {
-        openPort();
-        send(LinkCommands::EndWork);
-        send(LinkCommands::Break);
+    if (ticked) {
+        // The flow-control box keeps showing its own choice.
+        m_port.BeginSettingsUpdate();
+        m_port.SetFlowControlPreset(fcHardware);
+        m_port.EndSettingsUpdate();
+    }
+    sendCommands(step->commands);
+    if (!ticked)
         m_port.ClosePort();
-        return;
-    }
-    // The flow-control box keeps showing its own choice.
-    m_port.BeginSettingsUpdate();
-    m_port.SetFlowControlPreset(fcHardware);
-    m_port.EndSettingsUpdate();
-    try {
-        openPort();
-    } catch (...) {
-        m_view.setOnLineTicked(false);
-        m_view.updateControls(true);
-        throw;
-    }
-    send(LinkCommands::EnterTransfer);
 }
 
 // The row's Number, or false when no row is selected or its Number is empty.
@@ -204,40 +232,35 @@ bool TransferSession::selectedNumber(int &row, QByteArray &number) const
     return !number.isEmpty();
 }
 
+// On Line, the edit command opens a directory row; in an open device file it edits the entry.
 bool TransferSession::OpenDirectoryRow()
 {
-    if (!m_view.onLineTicked() || m_document.deviceFileOpen)
+    if (!LinkStateMachine::onLine(m_link.state()) || m_link.deviceFileOpen())
         return false;
     m_document.listSaved = false;
-    m_directoryShown = false;
-    m_receiver.clear();
     int row = -1;
     QByteArray number;
-    if (!selectedNumber(row, number))
+    if (!m_link.directoryShown() || !selectedNumber(row, number))
         return true;
+    const std::optional<LinkStateMachine::Step> step = enter(Event::OpenRow, DeviceFileNumber(FileNumberWidth, number));
+    m_receiver.clear();
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
-    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, number);
-    m_document.deviceFileOpen = true;
-    openPort();
-    send(LinkCommands::read(fileNumber));
+    sendCommands(step->commands);
     return true;
 }
 
-// While a device file is open its entries are no directory rows: a record
-// number there would name another of the device's files. Nothing is deleted.
+// Only directory rows are deleted on the device: in an open device file a
+// record number would name another of the device's files.
 bool TransferSession::DeleteDirectoryRow()
 {
-    if (!m_view.onLineTicked())
+    if (!LinkStateMachine::onLine(m_link.state()))
         return false;
-    if (m_document.deviceFileOpen)
-        return true;
     int row = -1;
     QByteArray number;
-    if (!selectedNumber(row, number))
+    if (!m_link.directoryShown() || !selectedNumber(row, number))
         return true;
-    openPort();
-    send(LinkCommands::remove(DeviceFileNumber(FileNumberWidth, number)));
+    sendCommands(enter(Event::DeleteRow, DeviceFileNumber(FileNumberWidth, number))->commands);
     m_document.entries().remove(row);
     return true;
 }
@@ -246,11 +269,10 @@ bool TransferSession::DeleteDirectoryRow()
 // the receiver answers with the upload of the file written here.
 bool TransferSession::SaveToDevice()
 {
-    if (!m_view.onLineTicked())
+    if (!LinkStateMachine::onLine(m_link.state()))
         return false;
-    if (m_document.entries().isEmpty())
+    if (!m_link.deviceFileOpen() || m_document.entries().isEmpty())
         return true;
-    m_view.setLogText("\t" + m_texts.writeBackMessage);
     m_view.showProgressPanel(true);
     try {
         const auto takeName = qScopeGuard([this] { m_document.openDialogFileName = m_document.saveDialogFileName; });
@@ -262,41 +284,43 @@ bool TransferSession::SaveToDevice()
         m_view.showProgressPanel(false);
         throw;
     }
-    openPort();
-    send(LinkCommands::remove(DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number))));
-    if (PauseWithEvents(WriteBackPause))
-        send(LinkCommands::TakeFile);
+    const std::optional<LinkStateMachine::Step> step =
+        enter(Event::WriteBack, DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number)));
+    m_receiver.clear();
+    m_view.setLogText("\t" + m_texts.writeBackMessage);
+    sendCommands(step->commands);
     return true;
 }
 
+// The list is emptied at once: until the directory has come it shows nothing
+// the operator could act on.
 void TransferSession::Back()
 {
-    m_view.updateControls(false);
-    m_document.deviceFileOpen = false;
-    m_directoryShown = false;
+    const std::optional<LinkStateMachine::Step> step = enter(Event::Back);
+    if (!step)
+        return;
     m_receiver.clear();
+    m_document.entries().clear();
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
-    openPort();
-    send(LinkCommands::EndWork);
-    if (PauseWithEvents(BackPause))
-        send(LinkCommands::EnterTransfer);
+    sendCommands(step->commands);
 }
 
-// On Line, cancel leaves On Line mode; the port is closed and the link state
-// cleared on every path, also when telling the device fails.
+// On Line, cancel leaves On Line mode, except during a write-back, which it
+// ends with the device file still on the list. The port is closed and the
+// receive buffer cleared on every path, also when telling the device fails.
 void TransferSession::Cancel()
 {
     m_cancelled = true;
     const auto clear = qScopeGuard([this] {
         closeAfterFailure();
         m_receiver.clear();
-        m_document.deviceFileOpen = false;
-        m_directoryShown = false;
     });
-    if (m_view.onLineTicked()) {
-        m_view.setOnLineTicked(false);
-        OnLineSwitched();
+    const std::optional<LinkStateMachine::Step> step = enter(Event::Cancel);
+    if (step && !step->commands.isEmpty()) {
+        m_document.entries().clear();
+        m_cancelled = false;
+        sendCommands(step->commands);
     }
     m_port.ClosePort();
 }
@@ -304,25 +328,54 @@ void TransferSession::Cancel()
 void TransferSession::WindowClosing()
 {
     std::exception_ptr failure;
-    if (m_view.onLineTicked()) {
-        try {
-            m_port.OpenPort();
-            send(LinkCommands::EndWork);
-        } catch (...) {
-            failure = std::current_exception();
-        }
+    try {
+        if (const std::optional<LinkStateMachine::Step> step = enter(Event::WindowClosing))
+            sendCommands(step->commands);
+    } catch (...) {
+        failure = std::current_exception();
     }
     m_port.ClosePort();
     if (failure)
         std::rethrow_exception(failure);
 }
 
+bool TransferSession::ListCommandsAllowed() const
+{
+    return m_link.ready();
+}
+
+bool TransferSession::RunWhileListStays(const std::function<bool()> &dialog)
+{
+    const quint64 changes = m_link.changes();
+    return dialog() && changes == m_link.changes();
+}
+
 bool TransferSession::ReadyToClose()
 {
-    if (m_loopDepth == 0)
+    if (m_loopDepth == 0 && !m_link.writingBack())
         return true;
     m_closePending = true;
     return false;
+}
+
+// Leaving On Line mode and closing the window, asked for during the write-back, go ahead now.
+void TransferSession::writeBackEnded(Event)
+{
+    if (std::exchange(m_leavePending, false)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                try {
+                    m_view.setOnLineTicked(false);
+                    OnLineSwitched();
+                } catch (const std::exception &failure) {
+                    m_view.showError(QString::fromUtf8(failure.what()));
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    if (m_loopDepth == 0 && std::exchange(m_closePending, false))
+        QMetaObject::invokeMethod(this, &TransferSession::closeRequested, Qt::QueuedConnection);
 }
 
 // ---- port notifications ---------------------------------------------------------
@@ -337,9 +390,12 @@ void TransferSession::BeforeOpen()
     m_view.showProgressPanel(true);
 }
 
+// A close under an exchange (the port chosen anew in a settings box) ends it as a failed line does.
 void TransferSession::AfterClose()
 {
     ++m_interruptions;
+    if (!m_link.ready())
+        enter(Event::LineError);
     m_view.setDoubleClickAttached(true);
     m_view.updateControls(true);
     m_view.showProgressPanel(false);
@@ -354,8 +410,10 @@ void TransferSession::TimerTick()
 void TransferSession::PortFailed(const QString &message)
 {
     m_view.showError(message);
-    if (!m_port.Connected())
-        restoreAfterFailedOpen();
+    if (m_port.Connected())
+        return;
+    enter(Event::OpenFailed);
+    restoreAfterFailedOpen();
 }
 
 // The port closes one tick later; the boxes wait for the operator meanwhile.
@@ -365,6 +423,7 @@ void TransferSession::LineError(TComErrors errors)
 {
     ++m_interruptions;
     Timer1->start();
+    enter(errors.testFlag(ceIO) ? Event::HangUp : Event::LineError);
     const QString title = CodePage::toUnicode(m_texts.lineErrorTitle);
     if (errors.testFlag(ceRxParity))
         m_view.showLineError(title, CodePage::toUnicode(m_texts.parityError));
@@ -392,16 +451,19 @@ void TransferSession::take(const LinkReceiver::Item &item)
 {
     switch (item.kind) {
     case LinkReceiver::Kind::DirectoryReady:
-        send(LinkCommands::Directory);
+        if (const std::optional<LinkStateMachine::Step> step = enter(Event::DirectoryReady))
+            sendCommands(step->commands);
         return;
     case LinkReceiver::Kind::ReadyForFile:
+        if (!enter(Event::DeviceReadyForFile))
+            return;
         m_document.openDialogFileName = m_document.saveDialogFileName;
-        Send();
+        upload(ReadWholeFile(m_document.openDialogFileName));
         return;
     case LinkReceiver::Kind::FileText:
         if (const std::optional<QByteArray> line = m_receiver.buffer().logLine(item.text))
             m_view.addLogLine(*line);
-        if ((m_receiver.buffer().holdsFileEnd() && !m_directoryShown) || m_cancelled)
+        if (m_receiver.buffer().holdsFileEnd() && LinkStateMachine::step(m_link.state(), Event::FileReceived))
             storeFile();
         return;
     }
@@ -411,11 +473,12 @@ void TransferSession::take(const LinkReceiver::Item &item)
 void TransferSession::storeFile()
 {
     m_cancelled = false;
-    const bool onLine = m_view.onLineTicked();
-    if (onLine && !m_directoryShown)
+    const bool onLine = LinkStateMachine::onLine(m_link.state());
+    if (onLine)
         m_document.saveDialogFileName = m_transferFile;
     WriteFileSafely(m_document.saveDialogFileName, m_receiver.buffer().text());
     m_receiver.takeFile();
+    enter(Event::FileReceived);
     if (onLine)
         showOnLineFile();
     else
@@ -430,12 +493,8 @@ void TransferSession::showOnLineFile()
         m_view.updateControls(true);
         m_view.showProgressPanel(false);
     });
-    if (m_document.deviceFileOpen) {
+    if (m_link.deviceFileOpen())
         m_document.openDialogFileName = m_document.saveDialogFileName;
-        loadDeviceFile(m_document.openDialogFileName);
-        return;
-    }
-    const auto shown = qScopeGuard([this] { m_directoryShown = true; });
     loadDeviceFile(m_document.saveDialogFileName);
 }
 

@@ -85,7 +85,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return delivered >= sent || !port().Connected(); }, 2000));
     }
     bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 2000); }
-    bool deviceFileOpen() { return form->document().deviceFileOpen; }
+    bool deviceFileOpen() { return session().deviceFileOpen(); }
+    void pressOnList(Qt::Key key)
+    {
+        auto *list = child<QTableView>("Seznam");
+        list->setFocus();
+        QTest::keyClick(list, key);
+        QCoreApplication::processEvents();
+    }
     QByteArray cell(int row, int column) { return form->document().entries().at(row).cell(column); }
 
     // On Line with the directory on screen.
@@ -331,6 +338,108 @@ TEST_F(Transfers, OpeningARowStartsWithAnEmptyReceiveBuffer)
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
+TEST_F(Transfers, ALineErrorWhileADeviceFileIsReadLeavesTheDirectoryWithoutSave)
+{
+    enterOnLine();
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    deviceSends(DeviceFile.first(20));
+    form->ComPort1Error(ceFrame);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_FALSE(deviceFileOpen());
+    EXPECT_TRUE(session().directoryShown());
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(enabled("btnUloz"));
+    QTest::keyClick(form->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    expectQuietWire();
+}
+
+TEST_F(Transfers, APortThatCannotOpenForADeviceFileLeavesTheDirectoryWithoutSave)
+{
+    enterOnLine();
+    form->ComPort1Error(ceFrame);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    prompts.errors.clear();
+    port().SetPort(dir.filePath("no-such-tty"));
+    selectRow(2);
+    trigger("Upravit1");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_FALSE(deviceFileOpen());
+    EXPECT_TRUE(session().directoryShown());
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(enabled("btnUloz"));
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+}
+
+// Until the directory has come, the list is no directory: its keys send nothing.
+TEST_F(Transfers, AfterBackTheListsKeysWaitForTheDirectory)
+{
+    openDeviceFile();
+    click("btnZpet");
+    expectWire("*KORAX@EW$!*KORAX@DSTRANS$!");
+    selectRow(0);
+    pressOnList(Qt::Key_Delete);
+    pressOnList(Qt::Key_Return);
+    expectQuietWire();
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    deviceSends(Directory);
+    ASSERT_TRUE(waitFor([&] { return session().directoryShown() && windowUsable(); }));
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(prompts.modalDialogs.isEmpty());
+}
+
+// While a device file arrives, Enter opens no edit dialog whose answer would land in the new list.
+TEST_F(Transfers, NoEditReachesADeviceFileThatArrivesMeanwhile)
+{
+    enterOnLine();
+    bool sentDuringDialog = false;
+    prompts.modalOperator = [&](QDialog &dialog) {
+        deviceSends(DeviceFile);
+        sentDuringDialog = true;
+        dialog.accept();
+    };
+    selectRow(0);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%001$!");
+    pressOnList(Qt::Key_Return);
+    if (!sentDuringDialog)
+        deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
+    EXPECT_TRUE(prompts.modalDialogs.isEmpty());
+    EXPECT_EQ(cell(0, 1), "DRUHY");
+}
+
+// The port is in use from the delete to the end of the upload: nothing else reaches the device.
+TEST_F(Transfers, TheWindowIsBusyWhileADeviceFileIsWrittenBack)
+{
+    openDeviceFile();
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    EXPECT_FALSE(enabled("Panel_Tlacitka"));
+    EXPECT_FALSE(enabled("btnZpet"));
+    EXPECT_FALSE(enabled("btnKonec"));
+    EXPECT_TRUE(panelShown());
+    selectRow(0);
+    pressOnList(Qt::Key_Delete);
+    pressOnList(Qt::Key_Return);
+    form->close();
+    QCoreApplication::processEvents();
+    expectQuietWire();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->document().entries().count(), 2);
+
+    deviceSends("SDOWN$!");
+    ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }));
+    const QByteArray wire = device.receive(4096, 200);
+    EXPECT_TRUE(wire.startsWith("SFA ")) << wire.toStdString();
+    EXPECT_TRUE(wire.endsWith("SFE\r\n*KORAX@EW$!")) << wire.toStdString();
+}
+
 TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
 {
     openDeviceFile();
@@ -546,7 +655,14 @@ TEST_P(CancelTransfers, WhileWaitingToWriteBack)
     click("btnUloz");
     expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
     cancel();
-    expectOnLineLeft();
+    // The device file stays on the list and On Line, for Save to write it back again.
+    expectQuietWire();
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(deviceFileOpen());
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(enabled("btnUloz"));
 }
 
 INSTANTIATE_TEST_SUITE_P(ByButtonAndByEsc, CancelTransfers, testing::Bool());

@@ -64,7 +64,7 @@ void TransfersWithSimulator::runOnLineSession()
 
     selectRow(0);
     child<QAction>("Upravit1")->trigger();
-    ASSERT_TRUE(waitFor([&] { return form->document().deviceFileOpen && idle(); }));
+    ASSERT_TRUE(waitFor([&] { return session().deviceFileOpen() && idle(); }));
     ASSERT_EQ(form->document().entries().count(), 2);
     EXPECT_EQ(form->document().entries().at(1).cell(2), "$41");
 
