@@ -83,6 +83,8 @@ constexpr std::array table{
     kept("51", &KeptTexts::parityError),
     kept("52", &KeptTexts::breakError),
     kept("53", &KeptTexts::framingError),
+    kept("61", &KeptTexts::writeBackFailed),
+    kept("62", &KeptTexts::writtenBack),
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "link/TransferSession.h"
 
+#include "document/CheckedPlainFile.h"
 #include "document/DeviceFileWriter.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
@@ -13,6 +14,8 @@
 #include "link/UploadText.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QThread>
 
@@ -22,6 +25,8 @@ namespace
 {
 
 constexpr int FileNumberWidth = 3;
+// How long the device may take to ask for the file written back.
+constexpr int WriteBackAnswerMs = 10000;
 
 QByteArray percentText(int percent)
 {
@@ -56,6 +61,14 @@ TransferSession::TransferSession(TComPort &port, Document &document, TransferVie
     setObjectName("TransferSession");
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(10);
+    m_answerLimit.setSingleShot(true);
+    m_answerLimit.setInterval(WriteBackAnswerMs);
+    m_answerLimit.callOnTimeout(this, [this] {
+        if (m_link.state() != State::WriteBackWaiting)
+            return;
+        enter(Event::Cancel);
+        closeAfterFailure();
+    });
 }
 
 // ---- port opening, sending, closing ------------------------------------------
@@ -266,29 +279,33 @@ bool TransferSession::DeleteDirectoryRow()
 }
 
 // The device deletes its copy and then asks for the file ("SDOWN$!"), which
-// the receiver answers with the upload of the file written here.
+// the receiver answers with the upload of the file written here. Before the
+// device is told anything, the file is composed and read back in memory, and
+// kept beside the transfer file under the device file's number: until the
+// upload has ended it may be the only copy of the operator's edit.
 bool TransferSession::SaveToDevice()
 {
     if (!LinkStateMachine::onLine(m_link.state()))
         return false;
     if (!m_link.deviceFileOpen() || m_document.entries().isEmpty())
         return true;
-    m_view.showProgressPanel(true);
-    try {
-        const auto takeName = qScopeGuard([this] { m_document.openDialogFileName = m_document.saveDialogFileName; });
-        WriteFileSafely(m_document.saveDialogFileName,
-                        ComposeDeviceVariantFile(m_document.entries().entries(), m_document.createdDate(),
-                                                 m_document.createdTime(), m_document.keptSapLine,
-                                                 m_document.keptSrnLine));
-    } catch (...) {
-        m_view.showProgressPanel(false);
-        throw;
-    }
-    const std::optional<LinkStateMachine::Step> step =
-        enter(Event::WriteBack, DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number)));
+    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number));
+    const CheckedPlainFile file = ComposeCheckedDeviceVariantFile(
+        m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(), m_document.keptSapLine,
+        m_document.keptSrnLine, QDateTime::currentDateTime());
+    const QString kept =
+        QFileInfo(m_transferFile).dir().filePath("writeback-" + QString::fromLatin1(fileNumber) + ".txt");
+    WriteFileSafely(kept, file.bytes);
+    m_document.saveDialogFileName = kept;
+    m_document.openDialogFileName = kept;
+    m_writeBack = {fileNumber, kept, int(file.bytes.count("\r\n"))};
+    const std::optional<LinkStateMachine::Step> step = enter(Event::WriteBack, fileNumber);
     m_receiver.clear();
     m_view.setLogText("\t" + m_texts.writeBackMessage);
+    m_view.showProgressPanel(true);
     sendCommands(step->commands);
+    if (m_link.state() == State::WriteBackWaiting)
+        m_answerLimit.start();
     return true;
 }
 
@@ -358,9 +375,20 @@ bool TransferSession::ReadyToClose()
     return false;
 }
 
-// Leaving On Line mode and closing the window, asked for during the write-back, go ahead now.
-void TransferSession::writeBackEnded(Event)
+// The operator learns how it ended: a quiet line on success, else one message
+// that names the kept file. Leaving On Line mode and closing the window, asked
+// for meanwhile, go ahead now.
+void TransferSession::writeBackEnded(Event event)
 {
+    m_answerLimit.stop();
+    const QString number = QString::fromLatin1(m_writeBack.fileNumber);
+    if (event == Event::UploadEnded) {
+        m_view.showStatus(CodePage::toUnicode(m_texts.writtenBack).arg(number).arg(m_writeBack.lines));
+    } else {
+        const QString message = CodePage::toUnicode(m_texts.writeBackFailed).arg(number, m_writeBack.keptFile);
+        QMetaObject::invokeMethod(
+            this, [this, message] { m_view.showError(message); }, Qt::QueuedConnection);
+    }
     if (std::exchange(m_leavePending, false)) {
         QMetaObject::invokeMethod(
             this,
@@ -457,6 +485,7 @@ void TransferSession::take(const LinkReceiver::Item &item)
     case LinkReceiver::Kind::ReadyForFile:
         if (!enter(Event::DeviceReadyForFile))
             return;
+        m_answerLimit.stop();
         m_document.openDialogFileName = m_document.saveDialogFileName;
         upload(ReadWholeFile(m_document.openDialogFileName));
         return;

@@ -131,6 +131,14 @@ private:
     bool m_cancelled = false;
     // Unticking "On Line" during a write-back: carried out at its end.
     bool m_leavePending = false;
+    // The write-back under way: its device file, the file kept for it, its lines.
+    struct WriteBack {
+        QByteArray fileNumber;
+        QString keptFile;
+        int lines = 0;
+    } m_writeBack;
+    // The device must ask for the file written back within this time.
+    QTimer m_answerLimit;
 
     // Counts closes of the port and line errors: a loop stops when it changed.
     quint64 m_interruptions = 0;

@@ -440,6 +440,20 @@ TEST_F(Transfers, TheWindowIsBusyWhileADeviceFileIsWrittenBack)
     EXPECT_TRUE(wire.endsWith("SFE\r\n*KORAX@EW$!")) << wire.toStdString();
 }
 
+// Composed and read back in memory first: a row that would not survive stops it before the device deletes its copy.
+TEST_F(Transfers, AWriteBackThatWouldNotReadBackIsRefusedBeforeTheDeviceIsTold)
+{
+    openDeviceFile();
+    form->document().entries().setCell(1, 1, "1C");
+    click("btnUloz");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].contains("row 2")) << prompts.errors[0].toStdString();
+    expectQuietWire();
+    EXPECT_TRUE(deviceFileOpen());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(QFile::exists(dir.filePath("writeback-005.txt")));
+}
+
 TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
 {
     openDeviceFile();
@@ -448,7 +462,7 @@ TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
     ASSERT_TRUE(enabled("btnUloz"));
     click("btnUloz");
     expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
-    const QByteArray written = TestFiles::read(session().transferFile());
+    const QByteArray written = TestFiles::read(dir.filePath("writeback-005.txt"));
     EXPECT_TRUE(written.contains("SDX     0  1 C42\r\n")) << written.toStdString();
     EXPECT_TRUE(written.contains("\r\nSPR H")) << written.toStdString();
 

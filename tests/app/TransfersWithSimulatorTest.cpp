@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -33,7 +35,9 @@ protected:
         simulator = std::make_unique<DeviceSimulator>(
             DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = maxChunk});
         ASSERT_EQ(simulator->start(), "");
-        writeLanguageFile("[ComPort1]\r\nPort=" + simulator->portPath().toUtf8() + "\r\n");
+        writeLanguageFile("[Jazyk]\r\nPoradi=EN\r\nactive=0\r\n[EN]\r\n61=file %1 may be gone, kept in %2\r\n"
+                          "62=file %1 written back, %2 lines\r\n[ComPort1]\r\nPort=" +
+                          simulator->portPath().toUtf8() + "\r\n");
         start();
     }
 
@@ -42,6 +46,7 @@ protected:
     void click(const char *name) { child<QAbstractButton>(name)->click(); }
     void selectRow(int row) { child<QTableView>("Seznam")->selectRow(row); }
     bool idle() { return child<QWidget>("Progress")->isHidden() && enabled("Panel_Tlacitka"); }
+    QString keptFile() { return QFileInfo(session().transferFile()).dir().filePath("writeback-007.txt"); }
     bool directoryShown()
     {
         return waitFor([&] { return session().directoryShown() && idle(); });
@@ -72,7 +77,8 @@ void TransfersWithSimulator::runOnLineSession()
     form->document().entries().setCell(1, 2, "$4A");
     click("btnUloz");
     ASSERT_TRUE(waitFor([&] { return !form->port().Connected() && idle(); }));
-    const QByteArray uploaded = TestFiles::read(session().transferFile());
+    const QByteArray uploaded = TestFiles::read(keptFile());
+    EXPECT_EQ(child<QLabel>("StatusText")->text(), "file 007 written back, 8 lines");
     ASSERT_TRUE(waitFor([&] { return TestFiles::read(deviceFolder.filePath("alpha.txt")) == uploaded; }));
     EXPECT_TRUE(uploaded.contains("SDX     0  1 C4A\r\n")) << uploaded.toStdString();
 
@@ -138,5 +144,44 @@ TEST_F(TransfersWithSimulator, OffLineSendAndAReceiveArrivingInRandomPieces)
     EXPECT_TRUE(deviceFile("  12", "beta", "42").startsWith(stored)) << stored.toStdString();
     EXPECT_TRUE(stored.contains("\r\nSFE")) << stored.toStdString();
     EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+// The device has deleted its copy when the line goes: the edit is kept, and Save writes it back over a new line.
+TEST_F(TransfersWithSimulator, AWriteBackCutByAHangUpKeepsTheEditForSave)
+{
+    begin(0);
+    click("cbOnLine");
+    ASSERT_TRUE(directoryShown());
+    selectRow(0);
+    child<QAction>("Upravit1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return session().deviceFileOpen() && idle(); }));
+    form->document().entries().setCell(1, 2, "$4A");
+    QObject::connect(simulator.get(), &DeviceSimulator::commandReceived, simulator.get(),
+                     [&](const QByteArray &command) {
+                         if (command.startsWith("*KORAX@DEL"))
+                             QMetaObject::invokeMethod(simulator.get(), &DeviceSimulator::hangUp, Qt::QueuedConnection);
+                     });
+    click("btnUloz");
+    ASSERT_TRUE(waitFor([&] { return !form->port().Connected() && idle() && prompts.errors.size() >= 2; }));
+    const QByteArray edit = TestFiles::read(keptFile());
+    EXPECT_TRUE(edit.contains("SDX     0  1 C4A\r\n")) << edit.toStdString();
+    EXPECT_EQ(prompts.errors.filter(keptFile()), QStringList({"file 007 may be gone, kept in " + keptFile()}));
+    EXPECT_FALSE(QFile::exists(deviceFolder.filePath("alpha.txt")));
+    EXPECT_TRUE(session().deviceFileOpen());
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().entries().at(1).cell(2), "$4A");
+
+    DeviceSimulator second(DeviceSimulator::Options{.folder = deviceFolder.path()});
+    ASSERT_EQ(second.start(), "");
+    form->port().SetPort(second.portPath());
+    prompts.errors.clear();
+    click("btnUloz");
+    ASSERT_TRUE(waitFor([&] {
+        for (const QString &name : QDir(deviceFolder.path()).entryList(QDir::Files))
+            if (TestFiles::read(deviceFolder.filePath(name)) == edit)
+                return idle();
+        return false;
+    }));
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
