@@ -352,8 +352,10 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
             [this, editFrm](const QString &message) { m_prompts.showError(editFrm, message); });
     m_listCommands = std::make_unique<ListCommands>(
         m_document, *editFrm, *Seznam,
-        ListCommandLinks{[this](QDialog &dialog) { return m_prompts.runModal(dialog); }, btnPosli, btnPrijmi,
-                         [this] { runCommand([this] { Upravit1Click(); }); },
+        ListCommandLinks{[this](QDialog &dialog) {
+                             return m_transfers->RunWhileListStays([&] { return m_prompts.runModal(dialog); });
+                         },
+                         btnPosli, btnPrijmi, [this] { runCommand([this] { Upravit1Click(); }); },
                          [this] { runCommand([this] { Pidat1Click(); }); },
                          [this] { runCommand([this] { Smazat1Click(); }); }, &Texts});
 }
@@ -433,11 +435,17 @@ void TForm1::FormClose()
 
 // ---- control states -------------------------------------------------------
 
+// Ready only while no exchange uses the port, whoever asks.
+ControlStates TForm1::controlStates(bool ready) const
+{
+    return ComputeControlStates({ready && m_transfers->ListCommandsAllowed(), cbOnLine->isChecked(),
+                                 !m_document.entries().isEmpty(), m_document.listSaved, m_transfers->deviceFileOpen()});
+}
+
 void TForm1::UpdateControls(bool ready)
 {
     UpdateMenu(ready);
-    const ControlStates s = ComputeControlStates({ready, cbOnLine->isChecked(), !m_document.entries().isEmpty(),
-                                                  m_document.listSaved, m_document.deviceFileOpen});
+    const ControlStates s = controlStates(ready);
     Memo1->clear();
     btnNacti->setEnabled(s.load);
     btnUloz->setEnabled(s.save);
@@ -456,8 +464,7 @@ void TForm1::UpdateControls(bool ready)
 
 void TForm1::UpdateMenu(bool ready)
 {
-    const ControlStates s = ComputeControlStates({ready, cbOnLine->isChecked(), !m_document.entries().isEmpty(),
-                                                  m_document.listSaved, m_document.deviceFileOpen});
+    const ControlStates s = controlStates(ready);
     Novy->setEnabled(s.menuNew);
     Pidat1->setEnabled(s.menuAdd);
     Upravit1->setEnabled(s.menuEdit);
@@ -681,29 +688,32 @@ void TForm1::btnTiskClick()
 
 // ---- list editing -----------------------------------------------------------
 
+// The list's commands wait while an exchange replaces the list or writes it back.
 void TForm1::Pidat1Click()
 {
-    m_listCommands->Pidat1Click();
+    if (m_transfers->ListCommandsAllowed())
+        m_listCommands->Pidat1Click();
 }
 
 void TForm1::Upravit1Click()
 {
-    if (!m_transfers->OpenDirectoryRow())
+    if (m_transfers->ListCommandsAllowed() && !m_transfers->OpenDirectoryRow())
         m_listCommands->Upravit1Click();
 }
 
 void TForm1::Smazat1Click()
 {
-    if (!m_transfers->DeleteDirectoryRow())
+    if (m_transfers->ListCommandsAllowed() && !m_transfers->DeleteDirectoryRow())
         m_listCommands->Smazat1Click();
 }
 
 void TForm1::Pesluj1Click()
 {
-    m_listCommands->Pesluj1Click();
+    if (m_transfers->ListCommandsAllowed())
+        m_listCommands->Pesluj1Click();
 }
 
 bool TForm1::SeznamKeyDown(int key)
 {
-    return m_listCommands->SeznamKeyDown(key);
+    return m_transfers->ListCommandsAllowed() && m_listCommands->SeznamKeyDown(key);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ControlStateRule.h"
 #include "app/WindowMoveRule.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
@@ -138,6 +139,7 @@ private:
     void resizeListColumns();
     void showError(const QString &message);
     void showLoadedList();
+    ControlStates controlStates(bool ready) const;
 
     Prompts &m_prompts;
     ProfileFile m_languageFile;

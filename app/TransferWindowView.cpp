@@ -118,6 +118,11 @@ void TransferWindowView::showError(const QString &message)
     m_prompts.showError(&m_form, message);
 }
 
+void TransferWindowView::showStatus(const QString &text)
+{
+    m_form.findChild<QLabel *>("StatusText")->setText(text);
+}
+
 void TransferWindowView::showLineError(const QString &title, const QString &message)
 {
     m_prompts.showLineError(&m_form, title, message);

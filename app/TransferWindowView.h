@@ -45,6 +45,7 @@ public:
     std::optional<QString> chooseReceiveFile(const QString &proposed) override;
     void showError(const QString &message) override;
     void showLineError(const QString &title, const QString &message) override;
+    void showStatus(const QString &text) override;
 
 private:
     void showPendingLines();

@@ -98,3 +98,13 @@ CheckedPlainFile ComposeCheckedPlainFile(const std::vector<Entry> &entries, QDat
     checkHeaderValues(!entries.empty(), date, time, version, file.readBack);
     return file;
 }
+
+CheckedPlainFile ComposeCheckedDeviceVariantFile(const std::vector<Entry> &entries, QDate date, QTime time,
+                                                 QByteArrayView keptSap, QByteArrayView keptSrn, const QDateTime &now)
+{
+    CheckedPlainFile file;
+    file.bytes = ComposeDeviceVariantFile(entries, date, time, keptSap, keptSrn);
+    file.readBack = ReadDeviceText(file.bytes, true, now);
+    checkRows(entries, file.readBack);
+    return file;
+}

@@ -28,6 +28,12 @@ struct CheckedPlainFile {
 CheckedPlainFile ComposeCheckedPlainFile(const std::vector<Entry> &entries, QDate date, QTime time, qint32 version,
                                          const QDateTime &now);
 
+// Composes the variant that goes back to the device and reads it back as a
+// file received On Line is read; refused as a plain save is when a row would
+// not read back as it stands.
+CheckedPlainFile ComposeCheckedDeviceVariantFile(const std::vector<Entry> &entries, QDate date, QTime time,
+                                                 QByteArrayView keptSap, QByteArrayView keptSrn, const QDateTime &now);
+
 // The first row of shown that the read-back list does not give back, or
 // nullopt. A row survives when it keeps its kind and what the file holds of
 // it: a record header its Number and name without the blanks the file's

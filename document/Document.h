@@ -12,7 +12,8 @@
 // The document the main window shows: the entry list, the header values that
 // go into the next save (creation date and time, version), the device's own
 // SAP/SRN/SPR lines, the two dialog file names that carry the current file name,
-// and the flags ListSaved and DeviceFileOpen that the control-state rule reads.
+// and the flag ListSaved that the control-state rule reads (DeviceFileOpen is
+// the link's state, see LinkStateMachine).
 //
 // The main window shows it in its controls and writes the operator's changes
 // back; loading, saving, the transfers, editing and printing work on it, never
@@ -53,8 +54,6 @@ public:
     // True while the list is the content of a file loaded from or saved to disk
     // and not edited since.
     bool listSaved = false;
-    // True while, in On Line mode, the list shows one file read from the device.
-    bool deviceFileOpen = false;
 
     // Takes what a read gave: the entries, and the header values and kept lines
     // the file carried (those it did not carry stay as they were).

@@ -14,4 +14,6 @@ struct KeptTexts {
     QByteArray breakError;       // 52: break on the line
     QByteArray framingError;     // 53: framing error
     QByteArray renumberRefused;  // 60: error message when there are more records than four digits number
+    QByteArray writeBackFailed;  // 61: a write-back that did not complete; %1 the file number, %2 the kept file
+    QByteArray writtenBack;      // 62: status line after a write-back; %1 the file number, %2 the lines
 };

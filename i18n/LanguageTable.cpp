@@ -84,6 +84,8 @@ constexpr std::array table{
     kept("52", &KeptTexts::breakError),
     kept("53", &KeptTexts::framingError),
     kept("60", &KeptTexts::renumberRefused),
+    kept("61", &KeptTexts::writeBackFailed),
+    kept("62", &KeptTexts::writtenBack),
 };
 
 } // namespace

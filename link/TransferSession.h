@@ -1,11 +1,14 @@
 #pragma once
 
 #include "link/ComTypes.h"
-#include "link/ReceiveBuffer.h"
+#include "link/LinkReceiver.h"
+#include "link/LinkStateMachine.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
+
+#include <functional>
 
 class Document;
 class TComPort;
@@ -16,11 +19,10 @@ struct KeptTexts;
 // receive off-line, the On Line mode (directory, open, delete, back, write a
 // device file back), cancel, and the port's notifications while they run.
 //
-// It holds the link state (receive buffer, cancel flag, directory-shown flag),
-// the timer Timer1 that closes the port one tick after a file was received
-// off-line or a line error occurred, and the loops that handle pending events
-// while they run (the upload and PauseWithEvents). It works on the document
-// and tells the window what to show through its TransferView.
+// It holds the link state (LinkStateMachine: which exchange runs and what the
+// list shows; the receive buffer; the cancel flag), the timer Timer1 that closes the port one tick after a file was
+// received off-line or a line error occurred, and the loops that handle pending events while they run (the upload and
+// PauseWithEvents). It works on the document and tells the window what to show through its TransferView.
 //
 // Re-entrancy: the receiver, Cancel, a line error and a close of the window
 // can all arrive inside those loops. A loop stops as soon as the port was
@@ -46,7 +48,8 @@ public:
     // Enters or leaves On Line mode as "On Line" now stands.
     void OnLineSwitched();
     // The On Line branch of the edit command: asks the device for the selected
-    // directory row's file. False when not On Line or a device file is open.
+    // directory row's file. False when not On Line or a device file is open
+    // (the command then edits the entry).
     bool OpenDirectoryRow();
     // The On Line branch of the delete command. False when not On Line; while
     // a device file is open it deletes nothing.
@@ -67,16 +70,27 @@ public:
 
     // Leaving the program: the device is told to end On Line mode, the port closed.
     void WindowClosing();
-    // Whether the window may close now; false while a loop runs, and closeRequested follows its end.
+    // Whether the window may close now; false while a loop or a write-back
+    // runs, and closeRequested follows its end.
     bool ReadyToClose();
+
+    // Whether the list's commands, keys and popup may work on the list: no
+    // exchange runs that replaces it or writes it back.
+    bool ListCommandsAllowed() const;
+    // Runs a dialog opened on the list; its answer counts only when the link's
+    // state has not changed meanwhile (a list that arrived in the meantime is
+    // not the one the operator answered for).
+    bool RunWhileListStays(const std::function<bool()> &dialog);
 
     // Handles pending events passes + 1 times with a 1 ms sleep after each;
     // false when it stopped early because the port closed or a line error came.
     bool PauseWithEvents(int passes);
 
-    const ReceiveBuffer &receiveBuffer() const { return m_buffer; }
+    const ReceiveBuffer &receiveBuffer() const { return m_receiver.buffer(); }
     bool cancelFlag() const { return m_cancelled; }
-    bool directoryShown() const { return m_directoryShown; }
+    bool directoryShown() const { return m_link.directoryShown(); }
+    bool deviceFileOpen() const { return m_link.deviceFileOpen(); }
+    const LinkStateMachine &link() const { return m_link; }
     const QString &transferFile() const { return m_transferFile; }
     QTimer &timer() { return *Timer1; }
 
@@ -85,7 +99,12 @@ signals:
 
 private:
     class LoopScope;
+    using State = LinkStateMachine::State;
+    using Event = LinkStateMachine::Event;
 
+    std::optional<LinkStateMachine::Step> enter(Event event, QByteArrayView fileNumber = {});
+    void sendCommands(const QList<LinkStateMachine::Command> &commands);
+    void writeBackEnded(Event event);
     void openPort();
     void restoreAfterFailedOpen();
     void send(QByteArrayView text);
@@ -93,6 +112,7 @@ private:
     void upload(const QByteArray &text);
     bool stillRunning(quint64 interruptions) const;
     bool selectedNumber(int &row, QByteArray &number) const;
+    void take(const LinkReceiver::Item &item);
     void storeFile();
     void showOnLineFile();
     void finishOfflineReceive();
@@ -106,9 +126,19 @@ private:
     QString m_transferFile;
     QTimer *Timer1 = nullptr;
 
-    ReceiveBuffer m_buffer;
+    LinkStateMachine m_link;
+    LinkReceiver m_receiver;
     bool m_cancelled = false;
-    bool m_directoryShown = false;
+    // Unticking "On Line" during a write-back: carried out at its end.
+    bool m_leavePending = false;
+    // The write-back under way: its device file, the file kept for it, its lines.
+    struct WriteBack {
+        QByteArray fileNumber;
+        QString keptFile;
+        int lines = 0;
+    } m_writeBack;
+    // The device must ask for the file written back within this time.
+    QTimer m_answerLimit;
 
     // Counts closes of the port and line errors: a loop stops when it changed.
     quint64 m_interruptions = 0;

@@ -37,6 +37,8 @@ public:
     virtual std::optional<QString> chooseReceiveFile(const QString &proposed) = 0;
     // An error box with the program's name as title.
     virtual void showError(const QString &message) = 0;
+    // The text at the left of the status line.
+    virtual void showStatus(const QString &text) = 0;
     // A serial line error box: stays on top, error icon, waits for the operator.
     virtual void showLineError(const QString &title, const QString &message) = 0;
 };

@@ -85,6 +85,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return delivered >= sent || !port().Connected(); }, 2000));
     }
     bool waitFor(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 2000); }
+    bool deviceFileOpen() { return session().deviceFileOpen(); }
+    void pressOnList(Qt::Key key)
+    {
+        auto *list = child<QTableView>("Seznam");
+        list->setFocus();
+        QTest::keyClick(list, key);
+        QCoreApplication::processEvents();
+    }
     QByteArray cell(int row, int column) { return form->document().entries().at(row).cell(column); }
 
     // On Line with the directory on screen.
@@ -105,7 +113,7 @@ protected:
         trigger("Upravit1");
         expectWire("*KORAX@RD001%005$!");
         deviceSends(DeviceFile);
-        ASSERT_TRUE(waitFor([&] { return form->document().deviceFileOpen && !panelShown(); }));
+        ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
     }
     // The memo and percentage as they stand when the port starts closing
     // (the after-close handler clears the memo).
@@ -159,13 +167,13 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     EXPECT_TRUE(panelShown());
     deviceSends(DeviceFile);
     ASSERT_TRUE(waitFor([&] { return !panelShown(); }));
-    EXPECT_TRUE(form->document().deviceFileOpen);
+    EXPECT_TRUE(deviceFileOpen());
     EXPECT_EQ(form->document().entries().count(), 2);
     EXPECT_EQ(cell(1, 2), "$41");
 
     click("btnZpet");
     expectWire("*KORAX@EW$!*KORAX@DSTRANS$!");
-    EXPECT_FALSE(form->document().deviceFileOpen);
+    EXPECT_FALSE(deviceFileOpen());
     deviceSends("STRANS$!");
     expectWire("*KORAX@DIR$!");
     deviceSends(Directory);
@@ -255,30 +263,195 @@ TEST_F(Transfers, ADirectoryArrivingOneByteAtATime)
 {
     clickOnLine();
     expectWire("*KORAX@DSTRANS$!");
-    deviceSends("STRANS$!");
+    for (const char byte : QByteArray("STRANS$!"))
+        deviceSends(QByteArray(1, byte));
     expectWire("*KORAX@DIR$!");
     for (const char byte : Directory)
         deviceSends(QByteArray(1, byte));
     ASSERT_TRUE(session().directoryShown());
-    // The file ends with the chunk that completes "SFE"; its line end comes after it.
+    // The file ends with the byte that completes "SFE"; its line end is passed over.
     EXPECT_EQ(TestFiles::read(session().transferFile()), Directory.chopped(2));
-    EXPECT_EQ(session().receiveBuffer().text(), "\r\n");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
     EXPECT_EQ(form->document().entries().count(), 4);
 }
 
-TEST_F(Transfers, MessagesAreRecognisedOnlyWholeAtTheStartOfAChunk)
+// A message stands where a line can begin; a command the device repeats is dropped however it is divided.
+TEST_F(Transfers, MessagesAreRecognisedWhereALineCanBegin)
 {
     clickOnLine();
     expectWire("*KORAX@DSTRANS$!");
     deviceSends("*KORAX@DSTRANS$!"); // the device repeating the command: dropped
-    expectQuietWire();
     deviceSends("*KORAX@D");
     deviceSends("STRANS$!");
+    expectQuietWire();
+    deviceSends("STR");
+    deviceSends("ANS$!");
     expectWire("*KORAX@DIR$!");
     deviceSends("SOK$!\r\n");
     EXPECT_TRUE(session().receiveBuffer().isEmpty());
     deviceSends("xSOK$!\r\n");
     EXPECT_EQ(session().receiveBuffer().text(), "xSOK$!\r\n");
+}
+
+// File text cut before "EL", "STRANS$!" or "SOK$!" inside a line is file text.
+TEST_F(Transfers, FileTextCutBeforeTheLettersOfAMessageIsStoredWhole)
+{
+    enterOnLine();
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    const QByteArray file = "SFA $07.12.26 15:12:03$\r\n"
+                            "SDK   1   5 \\HELENA STRANS$!\\     1     0 0\r\n"
+                            "SDW     0  1 C41\r\n"
+                            "SDE\r\n"
+                            "SFE\r\n";
+    const qsizetype el = file.indexOf("ELENA");
+    const qsizetype strans = file.indexOf("STRANS");
+    deviceSends(file.first(el));
+    deviceSends(file.sliced(el, strans - el));
+    deviceSends(file.sliced(strans));
+    ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
+    EXPECT_EQ(TestFiles::read(session().transferFile()), file);
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(cell(0, 1), "HELENA STRANS$!");
+    expectQuietWire();
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+// A directory that arrived twice leaves its end in the receive buffer; the
+// file asked for next is read from an empty buffer all the same.
+TEST_F(Transfers, OpeningARowStartsWithAnEmptyReceiveBuffer)
+{
+    enterOnLine();
+    deviceSends(Directory);
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    deviceSends(DeviceFile.first(10));
+    EXPECT_TRUE(panelShown());
+    deviceSends(DeviceFile.sliced(10));
+    ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
+    EXPECT_EQ(TestFiles::read(session().transferFile()), DeviceFile);
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(cell(1, 2), "$41");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(Transfers, ALineErrorWhileADeviceFileIsReadLeavesTheDirectoryWithoutSave)
+{
+    enterOnLine();
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    deviceSends(DeviceFile.first(20));
+    form->ComPort1Error(ceFrame);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    EXPECT_FALSE(deviceFileOpen());
+    EXPECT_TRUE(session().directoryShown());
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(enabled("btnUloz"));
+    QTest::keyClick(form->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    expectQuietWire();
+}
+
+TEST_F(Transfers, APortThatCannotOpenForADeviceFileLeavesTheDirectoryWithoutSave)
+{
+    enterOnLine();
+    form->ComPort1Error(ceFrame);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    prompts.errors.clear();
+    port().SetPort(dir.filePath("no-such-tty"));
+    selectRow(2);
+    trigger("Upravit1");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_FALSE(deviceFileOpen());
+    EXPECT_TRUE(session().directoryShown());
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(enabled("btnUloz"));
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+}
+
+// Until the directory has come, the list is no directory: its keys send nothing.
+TEST_F(Transfers, AfterBackTheListsKeysWaitForTheDirectory)
+{
+    openDeviceFile();
+    click("btnZpet");
+    expectWire("*KORAX@EW$!*KORAX@DSTRANS$!");
+    selectRow(0);
+    pressOnList(Qt::Key_Delete);
+    pressOnList(Qt::Key_Return);
+    expectQuietWire();
+    deviceSends("STRANS$!");
+    expectWire("*KORAX@DIR$!");
+    deviceSends(Directory);
+    ASSERT_TRUE(waitFor([&] { return session().directoryShown() && windowUsable(); }));
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(prompts.modalDialogs.isEmpty());
+}
+
+// While a device file arrives, Enter opens no edit dialog whose answer would land in the new list.
+TEST_F(Transfers, NoEditReachesADeviceFileThatArrivesMeanwhile)
+{
+    enterOnLine();
+    bool sentDuringDialog = false;
+    prompts.modalOperator = [&](QDialog &dialog) {
+        deviceSends(DeviceFile);
+        sentDuringDialog = true;
+        dialog.accept();
+    };
+    selectRow(0);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%001$!");
+    pressOnList(Qt::Key_Return);
+    if (!sentDuringDialog)
+        deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return deviceFileOpen() && !panelShown(); }));
+    EXPECT_TRUE(prompts.modalDialogs.isEmpty());
+    EXPECT_EQ(cell(0, 1), "DRUHY");
+}
+
+// The port is in use from the delete to the end of the upload: nothing else reaches the device.
+TEST_F(Transfers, TheWindowIsBusyWhileADeviceFileIsWrittenBack)
+{
+    openDeviceFile();
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    EXPECT_FALSE(enabled("Panel_Tlacitka"));
+    EXPECT_FALSE(enabled("btnZpet"));
+    EXPECT_FALSE(enabled("btnKonec"));
+    EXPECT_TRUE(panelShown());
+    selectRow(0);
+    pressOnList(Qt::Key_Delete);
+    pressOnList(Qt::Key_Return);
+    form->close();
+    QCoreApplication::processEvents();
+    expectQuietWire();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->document().entries().count(), 2);
+
+    deviceSends("SDOWN$!");
+    ASSERT_TRUE(waitFor([&] { return !form->isVisible(); }));
+    const QByteArray wire = device.receive(4096, 200);
+    EXPECT_TRUE(wire.startsWith("SFA ")) << wire.toStdString();
+    EXPECT_TRUE(wire.endsWith("SFE\r\n*KORAX@EW$!")) << wire.toStdString();
+}
+
+// Composed and read back in memory first: a row that would not survive stops it before the device deletes its copy.
+TEST_F(Transfers, AWriteBackThatWouldNotReadBackIsRefusedBeforeTheDeviceIsTold)
+{
+    openDeviceFile();
+    form->document().entries().setCell(1, 1, "1C");
+    click("btnUloz");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].contains("row 2")) << prompts.errors[0].toStdString();
+    expectQuietWire();
+    EXPECT_TRUE(deviceFileOpen());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_FALSE(QFile::exists(dir.filePath("writeback-005.txt")));
 }
 
 TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
@@ -289,15 +462,15 @@ TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
     ASSERT_TRUE(enabled("btnUloz"));
     click("btnUloz");
     expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
-    const QByteArray written = TestFiles::read(session().transferFile());
+    const QByteArray written = TestFiles::read(dir.filePath("writeback-005.txt"));
     EXPECT_TRUE(written.contains("SDX     0  1 C42\r\n")) << written.toStdString();
     EXPECT_TRUE(written.contains("\r\nSPR H")) << written.toStdString();
 
-    // The device asks for the file and sends the start of further text in the same chunk.
+    // The device asks for the file and sends the start of its acknowledgement with it.
     deviceSends("SDOWN$!SOK");
     expectWire(written);
     EXPECT_FALSE(port().Connected());
-    EXPECT_EQ(session().receiveBuffer().text(), "SDOWN$!SOK");
+    EXPECT_TRUE(session().receiveBuffer().isEmpty());
     EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(enabled("btnZpet"));
@@ -333,7 +506,7 @@ TEST_F(Transfers, TheDeleteKeyInAnOpenDeviceFileDeletesNoFileOfTheDevice)
     QCoreApplication::processEvents();
     expectQuietWire();
     EXPECT_EQ(form->document().entries().count(), 2);
-    EXPECT_TRUE(form->document().deviceFileOpen);
+    EXPECT_TRUE(deviceFileOpen());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
@@ -487,7 +660,7 @@ TEST_P(CancelTransfers, WhileReadingADeviceFile)
     expectWire("*KORAX@RD001%005$!");
     cancel();
     expectOnLineLeft();
-    EXPECT_FALSE(form->document().deviceFileOpen);
+    EXPECT_FALSE(deviceFileOpen());
 }
 
 TEST_P(CancelTransfers, WhileWaitingToWriteBack)
@@ -496,7 +669,14 @@ TEST_P(CancelTransfers, WhileWaitingToWriteBack)
     click("btnUloz");
     expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
     cancel();
-    expectOnLineLeft();
+    // The device file stays on the list and On Line, for Save to write it back again.
+    expectQuietWire();
+    EXPECT_TRUE(child<QCheckBox>("cbOnLine")->isChecked());
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(deviceFileOpen());
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(enabled("btnUloz"));
 }
 
 INSTANTIATE_TEST_SUITE_P(ByButtonAndByEsc, CancelTransfers, testing::Bool());

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -20,21 +22,22 @@ QByteArray deviceFile(const char *number, const char *name, const char *value)
            "\\     1     0 0\r\nSDW     0  1 C" + value + "\r\nSDE\r\nSFE\r\n";
 }
 
-// The main window against the device simulator-> A message of the device cut
-// into pieces is not recognised (the pieces are file text), so only file text
-// is cut where the test asks for it.
+// The main window against the device simulator, which can divide everything
+// it sends into pieces as a real line does.
 class TransfersWithSimulator : public ProgramFixture
 {
 protected:
     // The simulator serves two files; chunkSeed 0 sends everything in one piece.
-    void begin(quint32 chunkSeed)
+    void begin(quint32 chunkSeed, qsizetype maxChunk = 9)
     {
         TestFiles::write(deviceFolder.filePath("alpha.txt"), deviceFile("   7", "alpha", "41"));
         TestFiles::write(deviceFolder.filePath("beta.txt"), deviceFile("  12", "beta", "42"));
         simulator = std::make_unique<DeviceSimulator>(
-            DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = 9});
+            DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = maxChunk});
         ASSERT_EQ(simulator->start(), "");
-        writeLanguageFile("[ComPort1]\r\nPort=" + simulator->portPath().toUtf8() + "\r\n");
+        writeLanguageFile("[Jazyk]\r\nPoradi=EN\r\nactive=0\r\n[EN]\r\n61=file %1 may be gone, kept in %2\r\n"
+                          "62=file %1 written back, %2 lines\r\n[ComPort1]\r\nPort=" +
+                          simulator->portPath().toUtf8() + "\r\n");
         start();
     }
 
@@ -43,10 +46,13 @@ protected:
     void click(const char *name) { child<QAbstractButton>(name)->click(); }
     void selectRow(int row) { child<QTableView>("Seznam")->selectRow(row); }
     bool idle() { return child<QWidget>("Progress")->isHidden() && enabled("Panel_Tlacitka"); }
+    QString keptFile() { return QFileInfo(session().transferFile()).dir().filePath("writeback-007.txt"); }
     bool directoryShown()
     {
         return waitFor([&] { return session().directoryShown() && idle(); });
     }
+
+    void runOnLineSession();
 
     QTemporaryDir deviceFolder;
     std::unique_ptr<DeviceSimulator> simulator;
@@ -54,16 +60,16 @@ protected:
 
 } // namespace
 
-TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
+// Every On Line exchange, with the bytes on the wire exactly as the protocol has them.
+void TransfersWithSimulator::runOnLineSession()
 {
-    begin(0);
     click("cbOnLine");
     ASSERT_TRUE(directoryShown());
     ASSERT_EQ(form->document().entries().count(), 4);
 
     selectRow(0);
     child<QAction>("Upravit1")->trigger();
-    ASSERT_TRUE(waitFor([&] { return form->document().deviceFileOpen && idle(); }));
+    ASSERT_TRUE(waitFor([&] { return session().deviceFileOpen() && idle(); }));
     ASSERT_EQ(form->document().entries().count(), 2);
     EXPECT_EQ(form->document().entries().at(1).cell(2), "$41");
 
@@ -71,7 +77,8 @@ TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
     form->document().entries().setCell(1, 2, "$4A");
     click("btnUloz");
     ASSERT_TRUE(waitFor([&] { return !form->port().Connected() && idle(); }));
-    const QByteArray uploaded = TestFiles::read(session().transferFile());
+    const QByteArray uploaded = TestFiles::read(keptFile());
+    EXPECT_EQ(child<QLabel>("StatusText")->text(), "file 007 written back, 8 lines");
     ASSERT_TRUE(waitFor([&] { return TestFiles::read(deviceFolder.filePath("alpha.txt")) == uploaded; }));
     EXPECT_TRUE(uploaded.contains("SDX     0  1 C4A\r\n")) << uploaded.toStdString();
 
@@ -96,6 +103,25 @@ TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeFromTheWindow)
+{
+    begin(0);
+    runOnLineSession();
+}
+
+// A real line hands the device's answers over a few bytes at a time.
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeWithAnswersInPiecesOfOneToFourBytes)
+{
+    begin(7, 4);
+    runOnLineSession();
+}
+
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeWithAnswersOneByteAtATime)
+{
+    begin(7, 1);
+    runOnLineSession();
+}
+
 TEST_F(TransfersWithSimulator, OffLineSendAndAReceiveArrivingInRandomPieces)
 {
     begin(7);
@@ -118,5 +144,44 @@ TEST_F(TransfersWithSimulator, OffLineSendAndAReceiveArrivingInRandomPieces)
     EXPECT_TRUE(deviceFile("  12", "beta", "42").startsWith(stored)) << stored.toStdString();
     EXPECT_TRUE(stored.contains("\r\nSFE")) << stored.toStdString();
     EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+// The device has deleted its copy when the line goes: the edit is kept, and Save writes it back over a new line.
+TEST_F(TransfersWithSimulator, AWriteBackCutByAHangUpKeepsTheEditForSave)
+{
+    begin(0);
+    click("cbOnLine");
+    ASSERT_TRUE(directoryShown());
+    selectRow(0);
+    child<QAction>("Upravit1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return session().deviceFileOpen() && idle(); }));
+    form->document().entries().setCell(1, 2, "$4A");
+    QObject::connect(simulator.get(), &DeviceSimulator::commandReceived, simulator.get(),
+                     [&](const QByteArray &command) {
+                         if (command.startsWith("*KORAX@DEL"))
+                             QMetaObject::invokeMethod(simulator.get(), &DeviceSimulator::hangUp, Qt::QueuedConnection);
+                     });
+    click("btnUloz");
+    ASSERT_TRUE(waitFor([&] { return !form->port().Connected() && idle() && prompts.errors.size() >= 2; }));
+    const QByteArray edit = TestFiles::read(keptFile());
+    EXPECT_TRUE(edit.contains("SDX     0  1 C4A\r\n")) << edit.toStdString();
+    EXPECT_EQ(prompts.errors.filter(keptFile()), QStringList({"file 007 may be gone, kept in " + keptFile()}));
+    EXPECT_FALSE(QFile::exists(deviceFolder.filePath("alpha.txt")));
+    EXPECT_TRUE(session().deviceFileOpen());
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().entries().at(1).cell(2), "$4A");
+
+    DeviceSimulator second(DeviceSimulator::Options{.folder = deviceFolder.path()});
+    ASSERT_EQ(second.start(), "");
+    form->port().SetPort(second.portPath());
+    prompts.errors.clear();
+    click("btnUloz");
+    ASSERT_TRUE(waitFor([&] {
+        for (const QString &name : QDir(deviceFolder.path()).entryList(QDir::Files))
+            if (TestFiles::read(deviceFolder.filePath(name)) == edit)
+                return idle();
+        return false;
+    }));
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }

@@ -1,4 +1,3 @@
-#include "link/DeviceMessages.h"
 #include "link/LinkCommands.h"
 #include "link/ReceiveBuffer.h"
 #include "link/UploadText.h"
@@ -51,20 +50,6 @@ TEST(UploadText, ShowsWholePercentagesAndEndsAtOneHundred)
     upload.next();
     EXPECT_TRUE(upload.atEnd());
     EXPECT_EQ(upload.percent(), 100);
-}
-
-TEST(DeviceMessages, RecognisesMessagesOnlyAtTheStartOfAChunk)
-{
-    EXPECT_EQ(DeviceMessages::start("*KORAX@DSTRANS$!"), DeviceMessages::Dropped);
-    EXPECT_EQ(DeviceMessages::start("*KORAX@D"), DeviceMessages::Dropped);
-    EXPECT_EQ(DeviceMessages::start("STRANS$!"), DeviceMessages::DirectoryReady);
-    EXPECT_EQ(DeviceMessages::start("STR"), DeviceMessages::Other);
-    EXPECT_EQ(DeviceMessages::start("EL"), DeviceMessages::Dropped);
-    EXPECT_EQ(DeviceMessages::start("xSTRANS$!"), DeviceMessages::Other);
-    EXPECT_TRUE(DeviceMessages::isAcknowledgement("SOK$!\r\n"));
-    EXPECT_FALSE(DeviceMessages::isAcknowledgement("xSOK$!\r\n"));
-    EXPECT_TRUE(DeviceMessages::asksForFile("SFA\r\nSDOWN$!"));
-    EXPECT_FALSE(DeviceMessages::asksForFile("SDOWN$"));
 }
 
 TEST(ReceiveBuffer, AFileEndsAtAnSfeThatBeginsALine)

@@ -33,6 +33,7 @@ struct RecordingView : TransferView {
     std::optional<QString> chooseReceiveFile(const QString &) override { return std::nullopt; }
     void showError(const QString &) override {}
     void showLineError(const QString &, const QString &) override {}
+    void showStatus(const QString &) override {}
 };
 
 struct TransferSessionOverAFakeLine : ::testing::Test {
