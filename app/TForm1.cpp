@@ -15,10 +15,10 @@
 #include "editing/TfrmSeznam.h"
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
-#include "link/ComPortSettingsFile.h"
-#include "link/TComPort.h"
-#include "link/TransferSession.h"
-#include "link/boxes/TComComboBox.h"
+#include "link/port/TComPort.h"
+#include "link/settings/ComPortSettingsFile.h"
+#include "link/settings/boxes/TComComboBox.h"
+#include "link/transfers/TransferSession.h"
 #include "print/TFrmTisk.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "editing/ListCommands.h"
 #include "i18n/KeptTexts.h"
 #include "i18n/ProfileFile.h"
-#include "link/ComTypes.h"
+#include "link/port/ComTypes.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/TransferView.h"
+#include "link/transfers/TransferView.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // of sending short lines with SendText. Compare with the fastest line the
 // program supports, 256000 baud: about 23 KB/s, 43 us per byte.
 
-#include "link/TComPort.h"
+#include "link/port/TComPort.h"
 #include "link_bench.h"
 
 #include <QCoreApplication>

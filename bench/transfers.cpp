@@ -9,7 +9,7 @@
 #include "app/Prompts.h"
 #include "app/TForm1.h"
 #include "document/Document.h"
-#include "link/TComPort.h"
+#include "link/port/TComPort.h"
 #include "link_bench.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
-#include "link/TComPort.h"
-#include "link/boxes/TComComboBox.h"
+#include "link/port/TComPort.h"
+#include "link/settings/boxes/TComComboBox.h"
 #include "support/PseudoTerminal.h"
 
 #include <QCheckBox>

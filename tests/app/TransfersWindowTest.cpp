@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
-#include "link/TComPort.h"
-#include "link/TransferSession.h"
+#include "link/port/TComPort.h"
+#include "link/transfers/TransferSession.h"
 #include "support/PseudoTerminal.h"
 
 #include <QAbstractButton>

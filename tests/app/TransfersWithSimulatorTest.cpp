@@ -1,7 +1,7 @@
 #include "ProgramFixture.h"
 #include "devsim/DeviceSimulator.h"
-#include "link/TComPort.h"
-#include "link/TransferSession.h"
+#include "link/port/TComPort.h"
+#include "link/transfers/TransferSession.h"
 
 #include <QAbstractButton>
 #include <QAction>

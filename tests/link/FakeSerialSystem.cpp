@@ -1,6 +1,6 @@
 #include "FakeSerialSystem.h"
 
-#include "link/EComPort.h"
+#include "link/port/EComPort.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SerialSystem.h"
+#include "link/port/SerialSystem.h"
 
 #include <atomic>
 #include <condition_variable>

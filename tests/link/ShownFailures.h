@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/TCustomComPort.h"
+#include "link/port/TCustomComPort.h"
 
 #include <QStringList>
 

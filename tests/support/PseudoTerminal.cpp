@@ -1,6 +1,6 @@
 #include "support/PseudoTerminal.h"
 
-#include "link/Termios2.h"
+#include "link/port/Termios2.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "devsim/DeviceSimulator.h"
-#include "link/PosixSerialSystem.h"
-#include "link/TComPort.h"
+#include "link/port/PosixSerialSystem.h"
+#include "link/port/TComPort.h"
 #include "support/TestFiles.h"
 
 #include <QSignalSpy>

@@ -1,0 +1,550 @@
+#include "link/transfers/TransferSession.h"
+
+#include "document/CheckedPlainFile.h"
+#include "document/DeviceFileWriter.h"
+#include "document/Document.h"
+#include "document/DocumentCommands.h"
+#include "document/FileAccess.h"
+#include "i18n/CodePage.h"
+#include "i18n/KeptTexts.h"
+#include "link/port/EComPort.h"
+#include "link/port/TComPort.h"
+#include "link/transfers/LinkCommands.h"
+#include "link/transfers/TransferView.h"
+#include "link/transfers/UploadText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QThread>
+
+#include <cerrno>
+
+namespace
+{
+
+constexpr int FileNumberWidth = 3;
+// How long the device may take to ask for the file written back.
+constexpr int WriteBackAnswerMs = 10000;
+
+QByteArray percentText(int percent)
+{
+    return QByteArray::number(percent) + " %";
+}
+
+} // namespace
+
+// Marks a loop that handles pending events; when the outermost one ends, a
+// close of the window asked for meanwhile goes ahead.
+class TransferSession::LoopScope
+{
+public:
+    explicit LoopScope(TransferSession &session) : m_session(session) { ++m_session.m_loopDepth; }
+    ~LoopScope()
+    {
+        if (--m_session.m_loopDepth == 0 && std::exchange(m_session.m_closePending, false))
+            QMetaObject::invokeMethod(&m_session, &TransferSession::closeRequested, Qt::QueuedConnection);
+    }
+    LoopScope(const LoopScope &) = delete;
+    LoopScope &operator=(const LoopScope &) = delete;
+
+private:
+    TransferSession &m_session;
+};
+
+TransferSession::TransferSession(TComPort &port, Document &document, TransferView &view, const KeptTexts &texts,
+                                 QString transferFile, QObject *parent)
+    : QObject(parent), m_port(port), m_document(document), m_view(view), m_texts(texts),
+      m_transferFile(std::move(transferFile)), Timer1(new QTimer(this))
+{
+    setObjectName("TransferSession");
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(10);
+    m_answerLimit.setSingleShot(true);
+    m_answerLimit.setInterval(WriteBackAnswerMs);
+    m_answerLimit.callOnTimeout(this, [this] {
+        if (m_link.state() != State::WriteBackWaiting)
+            return;
+        enter(Event::Cancel);
+        closeAfterFailure();
+    });
+}
+
+// ---- port opening, sending, closing ------------------------------------------
+
+// A port that cannot be opened has already had its before-open: the window is
+// given back enabled, with the panel hidden and the double-click attached.
+void TransferSession::openPort()
+{
+    try {
+        m_port.OpenPort();
+    } catch (...) {
+        enter(Event::OpenFailed);
+        restoreAfterFailedOpen();
+        throw;
+    }
+}
+
+// Every change of state goes through here: the "On Line" box follows the
+// state, and the window is made busy as soon as an exchange begins (the port
+// may be open already, so no before-open does it).
+std::optional<LinkStateMachine::Step> TransferSession::enter(Event event, QByteArrayView fileNumber)
+{
+    const State from = m_link.state();
+    std::optional<LinkStateMachine::Step> step = m_link.take(event, fileNumber);
+    m_view.setOnLineTicked(LinkStateMachine::onLine(m_link.state()));
+    if (step && LinkStateMachine::ready(from) && !m_link.ready())
+        m_view.updateControls(false);
+    if (step && LinkStateMachine::writingBack(from) && !m_link.writingBack())
+        writeBackEnded(event);
+    return step;
+}
+
+// Sends the step's commands, the port opened first; a pause cut short by a
+// close or a line error ends them.
+void TransferSession::sendCommands(const QList<LinkStateMachine::Command> &commands)
+{
+    if (commands.isEmpty())
+        return;
+    openPort();
+    for (const LinkStateMachine::Command &command : commands) {
+        if (command.pauseBefore > 0 && !PauseWithEvents(command.pauseBefore))
+            return;
+        send(command.text);
+    }
+}
+
+void TransferSession::restoreAfterFailedOpen()
+{
+    m_view.showProgressPanel(false);
+    m_view.setDoubleClickAttached(true);
+    m_view.updateControls(true);
+}
+
+void TransferSession::send(QByteArrayView text)
+{
+    try {
+        if (m_port.SendText(text.toByteArray()) == text.size())
+            return;
+    } catch (...) {
+        closeAfterFailure();
+        throw;
+    }
+    closeAfterFailure();
+    throw EComPort(EComPort::WriteFailed, ETIMEDOUT);
+}
+
+// The failure that stopped the exchange is the one the operator is shown.
+void TransferSession::closeAfterFailure()
+{
+    try {
+        m_port.ClosePort();
+    } catch (const std::exception &) {
+        // The port is closed all the same.
+    }
+}
+
+bool TransferSession::stillRunning(quint64 interruptions) const
+{
+    return interruptions == m_interruptions && m_port.Connected();
+}
+
+bool TransferSession::PauseWithEvents(int passes)
+{
+    const LoopScope loop(*this);
+    const quint64 interruptions = m_interruptions;
+    for (int pass = 0; pass <= passes; ++pass) {
+        QCoreApplication::processEvents();
+        if (!stillRunning(interruptions))
+            return false;
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+// ---- commands -------------------------------------------------------------------
+
+void TransferSession::Send()
+{
+    const QByteArray bytes = ReadWholeFile(m_document.openDialogFileName);
+    if (enter(Event::Send))
+        upload(bytes);
+}
+
+// After a cancel the loop goes on to the end of the text without sending, so
+// the bar reaches its end; it stops at once when the port closes under it.
+void TransferSession::upload(const QByteArray &bytes)
+{
+    UploadText text(bytes);
+    openPort();
+    m_view.setProgress(0, text.size());
+    {
+        const LoopScope loop(*this);
+        const quint64 interruptions = m_interruptions;
+        while (!text.atEnd() && stillRunning(interruptions)) {
+            const QByteArrayView segment = text.next();
+            m_view.setProgress(text.taken(), text.size());
+            m_view.setPercentText(percentText(text.percent()));
+            if (!m_cancelled) {
+                send(segment);
+                m_view.addLogLine(UploadText::logLine(segment));
+            }
+            QCoreApplication::processEvents();
+        }
+        if (stillRunning(interruptions))
+            enter(Event::UploadEnded);
+    }
+    m_port.ClosePort();
+}
+
+void TransferSession::Receive()
+{
+    const std::optional<QString> fileName = m_view.chooseReceiveFile(m_document.saveDialogFileName);
+    if (!fileName || !enter(Event::Receive))
+        return;
+    m_document.saveDialogFileName = *fileName;
+    m_document.setFileName(*fileName); // the title names the file being received
+    m_document.entries().clear();
+    m_receiver.clear();
+    m_cancelled = false;
+    openPort();
+}
+
+// A change of the tick that the state does not take (leaving On Line mode
+// during a write-back) is undone; leaving then waits for the write-back's end.
+void TransferSession::OnLineSwitched()
+{
+    const bool ticked = m_view.onLineTicked();
+    const std::optional<LinkStateMachine::Step> step = enter(ticked ? Event::TickOnLine : Event::UntickOnLine);
+    if (!step) {
+        m_leavePending = !ticked && m_link.writingBack();
+        return;
+    }
+    m_receiver.clear();
+    m_document.entries().clear();
+    m_cancelled = false;
+    if (ticked) {
+        // The flow-control box keeps showing its own choice.
+        m_port.BeginSettingsUpdate();
+        m_port.SetFlowControlPreset(fcHardware);
+        m_port.EndSettingsUpdate();
+    }
+    sendCommands(step->commands);
+    if (!ticked)
+        m_port.ClosePort();
+}
+
+// The row's Number, or false when no row is selected or its Number is empty.
+bool TransferSession::selectedNumber(int &row, QByteArray &number) const
+{
+    row = m_view.selectedRow();
+    if (row < 0 || row >= m_document.entries().count())
+        return false;
+    number = m_document.entries().at(row).cell(Entry::Number);
+    return !number.isEmpty();
+}
+
+// On Line, the edit command opens a directory row; in an open device file it edits the entry.
+bool TransferSession::OpenDirectoryRow()
+{
+    if (!LinkStateMachine::onLine(m_link.state()) || m_link.deviceFileOpen())
+        return false;
+    m_document.listSaved = false;
+    int row = -1;
+    QByteArray number;
+    if (!m_link.directoryShown() || !selectedNumber(row, number))
+        return true;
+    const std::optional<LinkStateMachine::Step> step = enter(Event::OpenRow, DeviceFileNumber(FileNumberWidth, number));
+    m_receiver.clear();
+    m_view.setProgress(0, 100);
+    m_view.showProgressPanel(true);
+    sendCommands(step->commands);
+    return true;
+}
+
+// Only directory rows are deleted on the device: in an open device file a
+// record number would name another of the device's files.
+bool TransferSession::DeleteDirectoryRow()
+{
+    if (!LinkStateMachine::onLine(m_link.state()))
+        return false;
+    int row = -1;
+    QByteArray number;
+    if (!m_link.directoryShown() || !selectedNumber(row, number))
+        return true;
+    sendCommands(enter(Event::DeleteRow, DeviceFileNumber(FileNumberWidth, number))->commands);
+    m_document.entries().remove(row);
+    return true;
+}
+
+// The device deletes its copy and then asks for the file ("SDOWN$!"), which
+// the receiver answers with the upload of the file written here. Before the
+// device is told anything, the file is composed and read back in memory, and
+// kept beside the transfer file under the device file's number: until the
+// upload has ended it may be the only copy of the operator's edit.
+bool TransferSession::SaveToDevice()
+{
+    if (!LinkStateMachine::onLine(m_link.state()))
+        return false;
+    if (!m_link.deviceFileOpen() || m_document.entries().isEmpty())
+        return true;
+    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number));
+    const CheckedPlainFile file = ComposeCheckedDeviceVariantFile(
+        m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(), m_document.keptSapLine,
+        m_document.keptSrnLine, QDateTime::currentDateTime());
+    const QString kept =
+        QFileInfo(m_transferFile).dir().filePath("writeback-" + QString::fromLatin1(fileNumber) + ".txt");
+    WriteFileSafely(kept, file.bytes);
+    m_document.saveDialogFileName = kept;
+    m_document.openDialogFileName = kept;
+    m_writeBack = {fileNumber, kept, int(file.bytes.count("\r\n"))};
+    const std::optional<LinkStateMachine::Step> step = enter(Event::WriteBack, fileNumber);
+    m_receiver.clear();
+    m_view.setLogText("\t" + m_texts.writeBackMessage);
+    m_view.showProgressPanel(true);
+    sendCommands(step->commands);
+    if (m_link.state() == State::WriteBackWaiting)
+        m_answerLimit.start();
+    return true;
+}
+
+// The list is emptied at once: until the directory has come it shows nothing
+// the operator could act on.
+void TransferSession::Back()
+{
+    const std::optional<LinkStateMachine::Step> step = enter(Event::Back);
+    if (!step)
+        return;
+    m_receiver.clear();
+    m_document.entries().clear();
+    m_view.setProgress(0, 100);
+    m_view.showProgressPanel(true);
+    sendCommands(step->commands);
+}
+
+// On Line, cancel leaves On Line mode, except during a write-back, which it
+// ends with the device file still on the list. The port is closed and the
+// receive buffer cleared on every path, also when telling the device fails.
+void TransferSession::Cancel()
+{
+    m_cancelled = true;
+    const auto clear = qScopeGuard([this] {
+        closeAfterFailure();
+        m_receiver.clear();
+    });
+    const std::optional<LinkStateMachine::Step> step = enter(Event::Cancel);
+    if (step && !step->commands.isEmpty()) {
+        m_document.entries().clear();
+        m_cancelled = false;
+        sendCommands(step->commands);
+    }
+    m_port.ClosePort();
+}
+
+void TransferSession::WindowClosing()
+{
+    std::exception_ptr failure;
+    try {
+        if (const std::optional<LinkStateMachine::Step> step = enter(Event::WindowClosing))
+            sendCommands(step->commands);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    m_port.ClosePort();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+bool TransferSession::ListCommandsAllowed() const
+{
+    return m_link.ready();
+}
+
+bool TransferSession::RunWhileListStays(const std::function<bool()> &dialog)
+{
+    const quint64 changes = m_link.changes();
+    return dialog() && changes == m_link.changes();
+}
+
+bool TransferSession::ReadyToClose()
+{
+    if (m_loopDepth == 0 && !m_link.writingBack())
+        return true;
+    m_closePending = true;
+    return false;
+}
+
+// The operator learns how it ended: a quiet line on success, else one message
+// that names the kept file. Leaving On Line mode and closing the window, asked
+// for meanwhile, go ahead now.
+void TransferSession::writeBackEnded(Event event)
+{
+    m_answerLimit.stop();
+    const QString number = QString::fromLatin1(m_writeBack.fileNumber);
+    if (event == Event::UploadEnded) {
+        m_view.showStatus(CodePage::toUnicode(m_texts.writtenBack).arg(number).arg(m_writeBack.lines));
+    } else {
+        const QString message = CodePage::toUnicode(m_texts.writeBackFailed).arg(number, m_writeBack.keptFile);
+        QMetaObject::invokeMethod(
+            this, [this, message] { m_view.showError(message); }, Qt::QueuedConnection);
+    }
+    if (std::exchange(m_leavePending, false)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                try {
+                    m_view.setOnLineTicked(false);
+                    OnLineSwitched();
+                } catch (const std::exception &failure) {
+                    m_view.showError(QString::fromUtf8(failure.what()));
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    if (m_loopDepth == 0 && std::exchange(m_closePending, false))
+        QMetaObject::invokeMethod(this, &TransferSession::closeRequested, Qt::QueuedConnection);
+}
+
+// ---- port notifications ---------------------------------------------------------
+
+void TransferSession::BeforeOpen()
+{
+    m_cancelled = false;
+    m_view.setDoubleClickAttached(false);
+    m_view.updateControls(false);
+    m_view.setProgress(0, 100);
+    m_view.setPercentText("  0 %");
+    m_view.showProgressPanel(true);
+}
+
+// A close under an exchange (the port chosen anew in a settings box) ends it as a failed line does.
+void TransferSession::AfterClose()
+{
+    ++m_interruptions;
+    if (!m_link.ready())
+        enter(Event::LineError);
+    m_view.setDoubleClickAttached(true);
+    m_view.updateControls(true);
+    m_view.showProgressPanel(false);
+}
+
+void TransferSession::TimerTick()
+{
+    Timer1->stop();
+    m_port.ClosePort();
+}
+
+void TransferSession::PortFailed(const QString &message)
+{
+    m_view.showError(message);
+    if (m_port.Connected())
+        return;
+    enter(Event::OpenFailed);
+    restoreAfterFailedOpen();
+}
+
+// The port closes one tick later; the boxes wait for the operator meanwhile.
+// A line that failed (a hang-up, an unplugged adapter) is told with the port
+// layer's message for a failed read.
+void TransferSession::LineError(TComErrors errors)
+{
+    ++m_interruptions;
+    Timer1->start();
+    enter(errors.testFlag(ceIO) ? Event::HangUp : Event::LineError);
+    const QString title = CodePage::toUnicode(m_texts.lineErrorTitle);
+    if (errors.testFlag(ceRxParity))
+        m_view.showLineError(title, CodePage::toUnicode(m_texts.parityError));
+    if (errors.testFlag(ceBreak))
+        m_view.showLineError(title, CodePage::toUnicode(m_texts.breakError));
+    if (errors.testFlag(ceFrame))
+        m_view.showLineError(title, CodePage::toUnicode(m_texts.framingError));
+    if (errors.testFlag(ceIO))
+        m_view.showLineError(title, QString::fromUtf8(EComPort(EComPort::ReadFailed, EIO).what()));
+}
+
+// ---- the receiver -----------------------------------------------------------------
+
+void TransferSession::RxChar(int count)
+{
+    QByteArray chunk;
+    m_port.ReceiveText(chunk, count);
+    m_receiver.feed(chunk);
+    while (const std::optional<LinkReceiver::Item> item = m_receiver.next())
+        take(*item);
+    showReceiveProgress();
+}
+
+void TransferSession::take(const LinkReceiver::Item &item)
+{
+    switch (item.kind) {
+    case LinkReceiver::Kind::DirectoryReady:
+        if (const std::optional<LinkStateMachine::Step> step = enter(Event::DirectoryReady))
+            sendCommands(step->commands);
+        return;
+    case LinkReceiver::Kind::ReadyForFile:
+        if (!enter(Event::DeviceReadyForFile))
+            return;
+        m_answerLimit.stop();
+        m_document.openDialogFileName = m_document.saveDialogFileName;
+        upload(ReadWholeFile(m_document.openDialogFileName));
+        return;
+    case LinkReceiver::Kind::FileText:
+        if (const std::optional<QByteArray> line = m_receiver.buffer().logLine(item.text))
+            m_view.addLogLine(*line);
+        if (m_receiver.buffer().holdsFileEnd() && LinkStateMachine::step(m_link.state(), Event::FileReceived))
+            storeFile();
+        return;
+    }
+}
+
+// A file that cannot be written keeps the buffer, and the next chunk tries again.
+void TransferSession::storeFile()
+{
+    m_cancelled = false;
+    const bool onLine = LinkStateMachine::onLine(m_link.state());
+    if (onLine)
+        m_document.saveDialogFileName = m_transferFile;
+    WriteFileSafely(m_document.saveDialogFileName, m_receiver.buffer().text());
+    m_receiver.takeFile();
+    enter(Event::FileReceived);
+    if (onLine)
+        showOnLineFile();
+    else
+        finishOfflineReceive();
+}
+
+// The window is given back also when the file does not load completely.
+void TransferSession::showOnLineFile()
+{
+    const auto giveBack = qScopeGuard([this] {
+        m_view.setDoubleClickAttached(true);
+        m_view.updateControls(true);
+        m_view.showProgressPanel(false);
+    });
+    if (m_link.deviceFileOpen())
+        m_document.openDialogFileName = m_document.saveDialogFileName;
+    loadDeviceFile(m_document.saveDialogFileName);
+}
+
+// The received file becomes the document's file when it is opened, so the
+// list, the title, Save and Send all name the same file.
+void TransferSession::finishOfflineReceive()
+{
+    const auto closeLater = qScopeGuard([this] { Timer1->start(); });
+    if (!m_view.openReceivedTicked())
+        return;
+    m_document.openDialogFileName = m_document.saveDialogFileName;
+    loadDeviceFile(m_document.openDialogFileName);
+}
+
+void TransferSession::loadDeviceFile(const QString &fileName)
+{
+    DocumentCommands(m_document).LoadDeviceFile(fileName, m_view.onLineTicked());
+}
+
+void TransferSession::showReceiveProgress()
+{
+    m_view.setProgress(m_receiver.buffer().progress(), 100);
+    m_view.setPercentText(percentText(m_receiver.buffer().progress()));
+}
