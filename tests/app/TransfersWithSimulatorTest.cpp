@@ -251,4 +251,7 @@ TEST_F(TransfersWithSimulator, AParityErrorDuringTheUploadOfAWriteBackKeepsTheEd
 TEST_F(TransfersWithSimulator, AHangUpDuringTheUploadOfAWriteBackKeepsTheEdit)
 {
     cutTheUploadOfAWriteBack([&] { simulator->hangUp(); });
+    // The failed write and the kept file, each told once.
+    ASSERT_EQ(prompts.errors.size(), 2) << prompts.errors.join("\n").toStdString();
+    EXPECT_TRUE(prompts.errors[0].startsWith("WriteFile function failed")) << prompts.errors[0].toStdString();
 }
