@@ -98,6 +98,13 @@ void TransferWindowView::addLogLine(QByteArrayView line)
         m_showLater.start();
 }
 
+// A line of the memo of its own, after the lines that came before it.
+void TransferWindowView::showWaiting(const QString &text)
+{
+    m_pendingLines << text;
+    showPendingLines();
+}
+
 void TransferWindowView::showPendingLines()
 {
     m_showLater.stop();

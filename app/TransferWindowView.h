@@ -42,6 +42,7 @@ public:
     void setPercentText(QByteArrayView text) override;
     void setLogText(QByteArrayView text) override;
     void addLogLine(QByteArrayView line) override;
+    void showWaiting(const QString &text) override;
     std::optional<QString> chooseReceiveFile(const QString &proposed) override;
     void showError(const QString &message) override;
     void showLineError(const QString &title, const QString &message) override;

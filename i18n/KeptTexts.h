@@ -16,4 +16,8 @@ struct KeptTexts {
     QByteArray renumberRefused;  // 60: error message when there are more records than four digits number
     QByteArray writeBackFailed;  // 61: a write-back that did not complete; %1 the file number, %2 the kept file
     QByteArray writtenBack;      // 62: status line after a write-back; %1 the file number, %2 the lines
+    QByteArray deviceSilent;     // 63: the device has not answered; %1 the seconds waited
+    QByteArray checkTheLine;     // 64: what to check when the device does not answer; %1 the port
+    QByteArray cancelEndsWait;   // 65: how to end a wait for the device
+    QByteArray receptionKept;    // 66: a reception cut by the line; %1 the file that keeps what arrived
 };

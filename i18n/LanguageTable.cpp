@@ -86,6 +86,10 @@ constexpr std::array table{
     kept("60", &KeptTexts::renumberRefused),
     kept("61", &KeptTexts::writeBackFailed),
     kept("62", &KeptTexts::writtenBack),
+    kept("63", &KeptTexts::deviceSilent),
+    kept("64", &KeptTexts::checkTheLine),
+    kept("65", &KeptTexts::cancelEndsWait),
+    kept("66", &KeptTexts::receptionKept),
 };
 
 } // namespace

@@ -171,6 +171,16 @@ bool LinkStateMachine::writingBack(State state)
     return state == State::WriteBackWaiting || state == State::WriteBackUploading;
 }
 
+bool LinkStateMachine::receivesFile(State state)
+{
+    return state == State::ReceivingOffLine || state == State::WaitingForDirectory || state == State::ReadingDeviceFile;
+}
+
+bool LinkStateMachine::awaitsDevice(State state)
+{
+    return receivesFile(state) || state == State::WriteBackWaiting;
+}
+
 std::optional<LinkStateMachine::Step> LinkStateMachine::take(Event event, QByteArrayView fileNumber)
 {
     std::optional<Step> next = step(m_state, event, fileNumber);

@@ -71,6 +71,11 @@ public:
     // "On Line" is ticked in this state.
     static bool onLine(State state);
     static bool writingBack(State state);
+    // A file from the device is being received: what arrived is file text of it.
+    static bool receivesFile(State state);
+    // The program waits for the device to send something (a file or "SDOWN$!"):
+    // a device that stays silent is worth telling the operator about.
+    static bool awaitsDevice(State state);
 
     State state() const { return m_state; }
     // Takes the event: the step when the state takes it, which is then the new state.

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QStringList>
 #include <QThread>
 
 #include <cerrno>
@@ -25,8 +26,6 @@ namespace
 {
 
 constexpr int FileNumberWidth = 3;
-// How long the device may take to ask for the file written back.
-constexpr int WriteBackAnswerMs = 10000;
 
 QByteArray percentText(int percent)
 {
@@ -61,14 +60,22 @@ TransferSession::TransferSession(TComPort &port, Document &document, TransferVie
     setObjectName("TransferSession");
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(10);
+    m_silence.setSingleShot(true);
+    m_silence.callOnTimeout(this, &TransferSession::tellSilence);
     m_answerLimit.setSingleShot(true);
-    m_answerLimit.setInterval(WriteBackAnswerMs);
+    setLimits({});
     m_answerLimit.callOnTimeout(this, [this] {
         if (m_link.state() != State::WriteBackWaiting)
             return;
         enter(Event::Cancel);
         closeAfterFailure();
     });
+}
+
+void TransferSession::setLimits(Limits limits)
+{
+    m_silence.setInterval(limits.silenceMs);
+    m_answerLimit.setInterval(limits.writeBackAnswerMs);
 }
 
 // ---- port opening, sending, closing ------------------------------------------
@@ -98,6 +105,8 @@ std::optional<LinkStateMachine::Step> TransferSession::enter(Event event, QByteA
         m_view.updateControls(false);
     if (step && LinkStateMachine::writingBack(from) && !m_link.writingBack())
         writeBackEnded(event);
+    if (step)
+        watchForAnswer();
     return step;
 }
 
@@ -446,21 +455,70 @@ void TransferSession::PortFailed(const QString &message)
 
 // The port closes one tick later; the boxes wait for the operator meanwhile.
 // A line that failed (a hang-up, an unplugged adapter) is told with the port
-// layer's message for a failed read.
+// layer's message for a failed read. A reception it cut keeps what arrived,
+// and the last message names the file that holds it.
 void TransferSession::LineError(TComErrors errors)
 {
     ++m_interruptions;
     Timer1->start();
+    const State cut = m_link.state();
     enter(errors.testFlag(ceIO) ? Event::HangUp : Event::LineError);
-    const QString title = CodePage::toUnicode(m_texts.lineErrorTitle);
+    QStringList messages;
     if (errors.testFlag(ceRxParity))
-        m_view.showLineError(title, CodePage::toUnicode(m_texts.parityError));
+        messages << CodePage::toUnicode(m_texts.parityError);
     if (errors.testFlag(ceBreak))
-        m_view.showLineError(title, CodePage::toUnicode(m_texts.breakError));
+        messages << CodePage::toUnicode(m_texts.breakError);
     if (errors.testFlag(ceFrame))
-        m_view.showLineError(title, CodePage::toUnicode(m_texts.framingError));
+        messages << CodePage::toUnicode(m_texts.framingError);
     if (errors.testFlag(ceIO))
-        m_view.showLineError(title, QString::fromUtf8(EComPort(EComPort::ReadFailed, EIO).what()));
+        messages << QString::fromUtf8(EComPort(EComPort::ReadFailed, EIO).what());
+    if (const std::optional<QString> kept = keepReceivedPart(cut)) {
+        if (messages.isEmpty())
+            messages << *kept;
+        else
+            messages.last() += u'\n' + *kept;
+    }
+    const QString title = CodePage::toUnicode(m_texts.lineErrorTitle);
+    for (const QString &message : messages)
+        m_view.showLineError(title, message);
+}
+
+// What arrived of a file cut off goes beside the file it was meant for (the
+// transfer file On Line): "<name>.part". A file that cannot be written is told
+// instead.
+std::optional<QString> TransferSession::keepReceivedPart(State cut)
+{
+    const QByteArray arrived = m_receiver.buffer().text() + m_receiver.held().toByteArray();
+    if (!LinkStateMachine::receivesFile(cut) || arrived.isEmpty())
+        return std::nullopt;
+    const QString part =
+        (LinkStateMachine::onLine(cut) ? m_transferFile : m_document.saveDialogFileName) + QStringLiteral(".part");
+    try {
+        WriteFileSafely(part, arrived);
+    } catch (const std::exception &failure) {
+        return QString::fromUtf8(failure.what());
+    }
+    return CodePage::toUnicode(m_texts.receptionKept).arg(part);
+}
+
+// While the program waits for the device, a silence as long as the limit is
+// told on the panel; every byte received and every new wait start it again.
+void TransferSession::watchForAnswer()
+{
+    if (LinkStateMachine::awaitsDevice(m_link.state()))
+        m_silence.start();
+    else
+        m_silence.stop();
+}
+
+void TransferSession::tellSilence()
+{
+    if (!LinkStateMachine::awaitsDevice(m_link.state()))
+        return;
+    const QString seconds = QString::number(m_silence.interval() / 1000.0);
+    m_view.showWaiting(CodePage::toUnicode(m_texts.deviceSilent).arg(seconds) + u' ' +
+                       CodePage::toUnicode(m_texts.checkTheLine).arg(m_port.Port()) + u' ' +
+                       CodePage::toUnicode(m_texts.cancelEndsWait));
 }
 
 // ---- the receiver -----------------------------------------------------------------
@@ -469,6 +527,8 @@ void TransferSession::RxChar(int count)
 {
     QByteArray chunk;
     m_port.ReceiveText(chunk, count);
+    if (!chunk.isEmpty())
+        watchForAnswer();
     m_receiver.feed(chunk);
     while (const std::optional<LinkReceiver::Item> item = m_receiver.next())
         take(*item);

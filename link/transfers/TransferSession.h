@@ -38,8 +38,18 @@ class TransferSession : public QObject
     Q_OBJECT
 
 public:
+    // How long the program waits for the device: the silence after which the
+    // panel tells the operator what to check, and the time the device may take
+    // to ask for a file written back before the write-back is given up.
+    struct Limits {
+        int silenceMs = 5000;
+        int writeBackAnswerMs = 10000;
+    };
+
     TransferSession(TComPort &port, Document &document, TransferView &view, const KeptTexts &texts,
                     QString transferFile, QObject *parent = nullptr);
+
+    void setLimits(Limits limits);
 
     // Uploads the document's file (the open-dialog file name) line by line.
     void Send();
@@ -118,6 +128,9 @@ private:
     void finishOfflineReceive();
     void loadDeviceFile(const QString &fileName);
     void showReceiveProgress();
+    void watchForAnswer();
+    void tellSilence();
+    std::optional<QString> keepReceivedPart(State cut);
 
     TComPort &m_port;
     Document &m_document;
@@ -139,6 +152,8 @@ private:
     } m_writeBack;
     // The device must ask for the file written back within this time.
     QTimer m_answerLimit;
+    // Runs while the program waits for the device; restarted by every byte received.
+    QTimer m_silence;
 
     // Counts closes of the port and line errors: a loop stops when it changed.
     quint64 m_interruptions = 0;

@@ -32,6 +32,8 @@ public:
     virtual void setPercentText(QByteArrayView text) = 0;
     virtual void setLogText(QByteArrayView text) = 0;
     virtual void addLogLine(QByteArrayView line) = 0;
+    // The device has not answered for a while: what to check, shown on the panel at once.
+    virtual void showWaiting(const QString &text) = 0;
 
     // The file a received file is stored in; nothing when the operator cancels.
     virtual std::optional<QString> chooseReceiveFile(const QString &proposed) = 0;

@@ -43,6 +43,9 @@ protected:
     {
         writeLanguageFile("[Jazyk]\r\nPoradi=CZ\r\nactive=0\r\n"
                           "[CZ]\r\n11=Zapisuji\r\n50=Chyba linky\r\n51=Parita\r\n52=Preruseni\r\n53=Ramec\r\n"
+                          "61=Soubor %1 mozna chybi, je v %2\r\n62=Zapsano %1, %2 radku\r\n63=Ticho %1 s.\r\n64=Kabel, "
+                          "port %1.\r\n65=Zrusit.\r\n"
+                          "66=Co prislo, je v %1\r\n"
                           "[ComPort1]\r\nPort=" +
                           device.slavePath().toUtf8() + "\r\n");
         start();
@@ -477,6 +480,57 @@ TEST_F(Transfers, AnEditedDeviceFileIsWrittenBackWhenTheDeviceAsksForIt)
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
+// The device deleted its copy and never asks for the file: at the limit the edit is kept and the operator told.
+TEST_F(Transfers, AWriteBackTheDeviceDoesNotAskForEndsAtItsLimit)
+{
+    session().setLimits({.writeBackAnswerMs = 1});
+    openDeviceFile();
+    form->document().entries().setCell(1, 2, "$42");
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    ASSERT_TRUE(waitFor([&] { return !prompts.errors.isEmpty() && windowUsable(); }));
+    const QString kept = dir.filePath("writeback-005.txt");
+    EXPECT_EQ(prompts.errors, QStringList({"Soubor 005 mozna chybi, je v " + kept}));
+    EXPECT_TRUE(TestFiles::read(kept).contains("SDX     0  1 C42\r\n"));
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(deviceFileOpen());
+    EXPECT_EQ(cell(1, 2), "$42");
+    EXPECT_TRUE(enabled("btnUloz"));
+    // A device that asks too late gets nothing.
+    deviceSends("SDOWN$!");
+    expectQuietWire();
+}
+
+// Leaving On Line mode waits for the file to have gone to the device: the box
+// takes neither a click nor an assistive tool's toggle meanwhile, and leaves
+// On Line mode once the write-back has ended.
+TEST_F(Transfers, UntickingOnLineDuringAWriteBackWaitsForItsEnd)
+{
+    openDeviceFile();
+    click("btnUloz");
+    expectWire("*KORAX@DEL001%005$!*KORAX@DSDOWN$!");
+    auto *onLine = child<QCheckBox>("cbOnLine");
+    EXPECT_FALSE(onLine->isEnabled());
+    clickOnLine();
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(onLine);
+    ASSERT_TRUE(box && box->actionInterface());
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(onLine->isChecked());
+    expectQuietWire();
+
+    deviceSends("SDOWN$!");
+    expectWire(TestFiles::read(dir.filePath("writeback-005.txt")));
+    ASSERT_TRUE(waitFor([&] { return windowUsable(); }));
+    EXPECT_TRUE(onLine->isChecked());
+    EXPECT_EQ(child<QLabel>("StatusText")->text(), "Zapsano 005, 8 radku");
+    clickOnLine();
+    expectWire("*KORAX@EW$!*KORAX@BREAK$!");
+    EXPECT_FALSE(onLine->isChecked());
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
 TEST_F(Transfers, AnAssistiveToolsToggleOfOnLineSwitchesAsAClickDoes)
 {
     QAccessibleInterface *box = QAccessible::queryAccessibleInterface(child<QCheckBox>("cbOnLine"));
@@ -538,9 +592,70 @@ TEST_F(Transfers, AHangUpWhileReceivingIsOneMessageAndTheWindowComesBack)
     device.closeMaster();
     ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
     QTest::qWait(50);
-    EXPECT_EQ(prompts.errors, QStringList({"Chyba linky: ReadFile function failed (win error code: 5)"}));
+    const QString part = dir.filePath("received.txt.part");
+    EXPECT_EQ(prompts.errors,
+              QStringList({"Chyba linky: ReadFile function failed (win error code: 5)\nCo prislo, je v " + part}));
     EXPECT_TRUE(windowUsable());
     EXPECT_FALSE(QFile::exists(dir.filePath("received.txt")));
+    EXPECT_EQ(TestFiles::read(part), DeviceFile.first(20));
+}
+
+// On Line what arrived goes beside the transfer file, and the directory stays on the list.
+TEST_F(Transfers, AHangUpWhileADeviceFileIsReadKeepsWhatArrivedBesideTheTransferFile)
+{
+    enterOnLine();
+    selectRow(2);
+    trigger("Upravit1");
+    expectWire("*KORAX@RD001%005$!");
+    deviceSends(DeviceFile.first(30));
+    device.closeMaster();
+    ASSERT_TRUE(waitFor([&] { return !port().Connected() && windowUsable(); }));
+    const QString part = session().transferFile() + ".part";
+    EXPECT_EQ(TestFiles::read(part), DeviceFile.first(30));
+    EXPECT_EQ(TestFiles::read(session().transferFile()), Directory);
+    EXPECT_EQ(prompts.errors,
+              QStringList({"Chyba linky: ReadFile function failed (win error code: 5)\nCo prislo, je v " + part}));
+    EXPECT_TRUE(session().directoryShown());
+    EXPECT_EQ(form->document().entries().count(), 4);
+}
+
+// A line error that has no text of its own still tells where the part went; a reception with nothing yet keeps nothing.
+TEST_F(Transfers, ALineErrorWithoutATextOfItsOwnNamesThePartInABoxOfItsOwn)
+{
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    form->ComPort1Error(ceOverrun);
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+
+    click("btnPrijmi");
+    deviceSends("SFA $07.12.26 15:12:03$\r\nSD");
+    form->ComPort1Error(ceOverrun);
+    const QString part = dir.filePath("received.txt.part");
+    EXPECT_EQ(prompts.errors, QStringList({"Chyba linky: Co prislo, je v " + part}));
+    EXPECT_EQ(TestFiles::read(part), "SFA $07.12.26 15:12:03$\r\nSD");
+}
+
+// After the limit with no byte from the device, the panel says what to check; Cancel ends the wait.
+TEST_F(Transfers, ASilentDeviceIsToldOnThePanelUntilCancel)
+{
+    session().setLimits({.silenceMs = 1});
+    clickOnLine();
+    expectWire("*KORAX@DSTRANS$!");
+    const QString told = "Ticho 0.001 s. Kabel, port " + port().Port() + ". Zrusit.";
+    ASSERT_TRUE(waitFor([&] { return child<QPlainTextEdit>("Memo1")->toPlainText().contains(told); }));
+    EXPECT_TRUE(panelShown());
+    click("btnZrus");
+    expectWire("*KORAX@EW$!*KORAX@BREAK$!");
+    EXPECT_FALSE(port().Connected());
+    EXPECT_TRUE(windowUsable());
+
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    ASSERT_TRUE(waitFor([&] { return child<QPlainTextEdit>("Memo1")->toPlainText().contains(told); }));
+    click("btnZrus");
+    EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
 TEST_F(Transfers, AHangUpWhileSendingStopsTheUploadWithOneMessage)

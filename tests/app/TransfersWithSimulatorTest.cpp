@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,15 +28,17 @@ QByteArray deviceFile(const char *number, const char *name, const char *value)
 class TransfersWithSimulator : public ProgramFixture
 {
 protected:
-    // The simulator serves two files; chunkSeed 0 sends everything in one piece.
-    void begin(quint32 chunkSeed, qsizetype maxChunk = 9)
+    // The simulator serves two files; chunkSeed 0 sends everything in one piece;
+    // baud above 0 paces the line both ways at that rate.
+    void begin(quint32 chunkSeed, qsizetype maxChunk = 9, qint64 baud = 0)
     {
         TestFiles::write(deviceFolder.filePath("alpha.txt"), deviceFile("   7", "alpha", "41"));
         TestFiles::write(deviceFolder.filePath("beta.txt"), deviceFile("  12", "beta", "42"));
-        simulator = std::make_unique<DeviceSimulator>(
-            DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = maxChunk});
+        simulator = std::make_unique<DeviceSimulator>(DeviceSimulator::Options{
+            .folder = deviceFolder.path(), .chunkSeed = chunkSeed, .maxChunk = maxChunk, .baud = baud});
         ASSERT_EQ(simulator->start(), "");
-        writeLanguageFile("[Jazyk]\r\nPoradi=EN\r\nactive=0\r\n[EN]\r\n61=file %1 may be gone, kept in %2\r\n"
+        writeLanguageFile("[Jazyk]\r\nPoradi=EN\r\nactive=0\r\n[EN]\r\n50=line error\r\n51=parity\r\n61=file %1 may be "
+                          "gone, kept in %2\r\n"
                           "62=file %1 written back, %2 lines\r\n[ComPort1]\r\nPort=" +
                           simulator->portPath().toUtf8() + "\r\n");
         start();
@@ -53,6 +56,8 @@ protected:
     }
 
     void runOnLineSession();
+    void openAndEditFileSeven();
+    void cutTheUploadOfAWriteBack(const std::function<void()> &cut);
 
     QTemporaryDir deviceFolder;
     std::unique_ptr<DeviceSimulator> simulator;
@@ -122,6 +127,19 @@ TEST_F(TransfersWithSimulator, EveryOnLineExchangeWithAnswersOneByteAtATime)
     runOnLineSession();
 }
 
+// A real line at 4800 baud: paced both ways, the device's bytes handed over one to three at a time.
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeAt4800BaudInPiecesOfOneToThreeBytes)
+{
+    begin(3, 3, 4800);
+    runOnLineSession();
+}
+
+TEST_F(TransfersWithSimulator, EveryOnLineExchangeAt4800BaudCutByAnotherSeed)
+{
+    begin(7, 3, 4800);
+    runOnLineSession();
+}
+
 TEST_F(TransfersWithSimulator, OffLineSendAndAReceiveArrivingInRandomPieces)
 {
     begin(7);
@@ -184,4 +202,56 @@ TEST_F(TransfersWithSimulator, AWriteBackCutByAHangUpKeepsTheEditForSave)
         return false;
     }));
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+void TransfersWithSimulator::openAndEditFileSeven()
+{
+    click("cbOnLine");
+    ASSERT_TRUE(directoryShown());
+    selectRow(0);
+    child<QAction>("Upravit1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return session().deviceFileOpen() && idle(); }));
+    form->document().entries().setCell(1, 2, "$4A");
+}
+
+// Cuts the line once the first segment of the write-back's upload is on its way.
+void TransfersWithSimulator::cutTheUploadOfAWriteBack(const std::function<void()> &cut)
+{
+    begin(0, 9, 4800);
+    openAndEditFileSeven();
+    QMetaObject::Connection started =
+        QObject::connect(child<QProgressBar>("ProgressBar1"), &QProgressBar::valueChanged, form.get(), [&] {
+            if (session().link().state() != LinkStateMachine::State::WriteBackUploading)
+                return;
+            QObject::disconnect(started);
+            cut();
+        });
+    click("btnUloz");
+    ASSERT_TRUE(
+        waitFor([&] { return !form->port().Connected() && idle() && !prompts.errors.filter(keptFile()).isEmpty(); }));
+    EXPECT_EQ(prompts.errors.filter(keptFile()), QStringList({"file 007 may be gone, kept in " + keptFile()}));
+    EXPECT_TRUE(TestFiles::read(keptFile()).contains("SDX     0  1 C4A\r\n"));
+    EXPECT_FALSE(simulator->received().endsWith("SFE\r\n")) << simulator->received().toStdString();
+    EXPECT_EQ(QDir(deviceFolder.path()).entryList(QDir::Files), QStringList({"beta.txt"}));
+    EXPECT_TRUE(session().deviceFileOpen());
+    EXPECT_TRUE(enabled("btnUloz"));
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().entries().at(1).cell(2), "$4A");
+}
+
+TEST_F(TransfersWithSimulator, AParityErrorDuringTheUploadOfAWriteBackKeepsTheEdit)
+{
+    cutTheUploadOfAWriteBack([&] {
+        QMetaObject::invokeMethod(
+            form.get(), [&] { form->ComPort1Error(ceRxParity); }, Qt::QueuedConnection);
+    });
+    EXPECT_TRUE(prompts.errors.contains("line error: parity")) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(TransfersWithSimulator, AHangUpDuringTheUploadOfAWriteBackKeepsTheEdit)
+{
+    cutTheUploadOfAWriteBack([&] { simulator->hangUp(); });
+    // The failed write and the kept file, each told once.
+    ASSERT_EQ(prompts.errors.size(), 2) << prompts.errors.join("\n").toStdString();
+    EXPECT_TRUE(prompts.errors[0].startsWith("WriteFile function failed")) << prompts.errors[0].toStdString();
 }

@@ -152,6 +152,22 @@ TEST(LinkStateMachine, WhatTheWindowMayDoInEachState)
     }
 }
 
+// Where the program waits for the device: a silence is told, a cut reception keeps what arrived.
+TEST(LinkStateMachine, WhereTheProgramWaitsForTheDevice)
+{
+    const std::map<State, std::pair<bool, bool>> receivesAndAwaits = {
+        {S::OffLineIdle, {false, false}},        {S::Sending, {false, false}},
+        {S::ReceivingOffLine, {true, true}},     {S::WaitingForDirectory, {true, true}},
+        {S::DirectoryShown, {false, false}},     {S::ReadingDeviceFile, {true, true}},
+        {S::DeviceFileOpen, {false, false}},     {S::WriteBackWaiting, {false, true}},
+        {S::WriteBackUploading, {false, false}},
+    };
+    for (const State state : States) {
+        EXPECT_EQ(LinkStateMachine::receivesFile(state), receivesAndAwaits.at(state).first) << int(state);
+        EXPECT_EQ(LinkStateMachine::awaitsDevice(state), receivesAndAwaits.at(state).second) << int(state);
+    }
+}
+
 // After any failure the state says what the list shows: never a device file the list does not hold.
 TEST(LinkStateMachine, AFailureWhileADeviceFileIsReadReturnsToTheDirectory)
 {

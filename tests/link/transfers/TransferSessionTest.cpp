@@ -30,6 +30,7 @@ struct RecordingView : TransferView {
     void setPercentText(QByteArrayView) override {}
     void setLogText(QByteArrayView) override {}
     void addLogLine(QByteArrayView) override {}
+    void showWaiting(const QString &) override {}
     std::optional<QString> chooseReceiveFile(const QString &) override { return std::nullopt; }
     void showError(const QString &) override {}
     void showLineError(const QString &, const QString &) override {}
