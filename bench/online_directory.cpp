@@ -11,7 +11,7 @@
 #include "app/TForm1.h"
 #include "devsim/DeviceSimulator.h"
 #include "devsim/WireRate.h"
-#include "link/TransferSession.h"
+#include "link/transfers/TransferSession.h"
 
 #include <QApplication>
 #include <QCheckBox>
