@@ -8,6 +8,7 @@
 #include "app/ProgramFiles.h"
 #include "app/Prompts.h"
 #include "app/ShortcutKeyPreview.h"
+#include "app/TransferProgressPanel.h"
 #include "app/TransferWindowView.h"
 #include "document/DeviceFileTitle.h"
 #include "editing/FindCommand.h"
@@ -32,8 +33,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMoveEvent>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -79,7 +78,10 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     layout->addWidget(Panel_Tlacitka);
     layout->addWidget(Seznam, 1);
 
-    m_transferView = std::make_unique<TransferWindowView>(*this, m_prompts);
+    m_transferView = std::make_unique<TransferWindowView>(
+        TransferWindowParts{*this, *cbOnLine, *cbOtevri, *Seznam, *StatusText, *Progress,
+                            [this](bool ready) { UpdateControls(ready); }},
+        m_prompts);
     m_transfers = new TransferSession(*ComPort1, m_document, *m_transferView, Texts,
                                       ProgramFiles::transferFileFor(languageFile), this);
     connect(&m_transfers->timer(), &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
@@ -285,52 +287,26 @@ void TForm1::buildPopupMenu()
 
 void TForm1::buildProgressPanel()
 {
-    Progress = new QFrame(centralWidget());
-    Progress->setObjectName("Progress");
-    Progress->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Progress->setAutoFillBackground(true);
-    ProgressBar1 = new QProgressBar;
-    ProgressBar1->setObjectName("ProgressBar1");
-    ProgressBar1->setTextVisible(false);
-    Procenta = new QLabel(QStringLiteral("0 %"));
-    Procenta->setObjectName("Procenta");
-    Procenta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont bold = Procenta->font();
-    bold.setBold(true);
-    bold.setPointSize(10);
-    Procenta->setFont(bold);
-    Memo1 = new QPlainTextEdit;
-    Memo1->setObjectName("Memo1");
-    Memo1->setReadOnly(true);
     btnZrus = addButton("btnZrus", "10", "ESC", &TForm1::btnZrusClick);
-    auto *grid = new QGridLayout(Progress);
-    grid->addWidget(ProgressBar1, 0, 0);
-    grid->addWidget(Procenta, 0, 1);
-    grid->addWidget(Memo1, 1, 0);
-    grid->addWidget(btnZrus, 1, 1, Qt::AlignBottom);
-    grid->setColumnStretch(0, 1);
-    Progress->hide();
+    Progress = new TransferProgressPanel(*btnZrus, centralWidget());
 }
 
 void TForm1::buildStatusLine()
 {
-    auto *system = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
-    system->setObjectName("StatusText");
+    StatusText = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
+    StatusText->setObjectName("StatusText");
     Label2 = new ContactLabel(QString::fromLatin1(ContactAddress));
     Label2->setObjectName("Label2");
     connect(Label2, &ContactLabel::clicked, this, [this] { Label2Click(); });
     statusBar()->setMinimumHeight(20);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(system, 1);
+    statusBar()->addWidget(StatusText, 1);
     statusBar()->addPermanentWidget(Label2);
 }
 
 void TForm1::placeProgressPanel()
 {
-    const QRect list = Seznam->geometry();
-    Progress->resize(QSize(385, 96).expandedTo(Progress->minimumSizeHint()));
-    Progress->move(list.center() - Progress->rect().center());
-    Progress->raise();
+    Progress->placeOver(Seznam->geometry());
 }
 
 void TForm1::resizeListColumns()
@@ -446,7 +422,7 @@ void TForm1::UpdateControls(bool ready)
 {
     UpdateMenu(ready);
     const ControlStates s = controlStates(ready);
-    Memo1->clear();
+    Progress->clearLog();
     btnNacti->setEnabled(s.load);
     btnUloz->setEnabled(s.save);
     btnHledej->setEnabled(s.find);

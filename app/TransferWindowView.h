@@ -2,32 +2,36 @@
 
 #include "link/transfers/TransferView.h"
 
-#include <QElapsedTimer>
-#include <QStringList>
-#include <QTimer>
+#include <functional>
 
 class Prompts;
 class QCheckBox;
-class QFrame;
 class QLabel;
-class QPlainTextEdit;
-class QProgressBar;
 class QTableView;
-class TForm1;
+class QWidget;
+class TransferProgressPanel;
+
+// The parts of the main window the transfers work with.
+struct TransferWindowParts {
+    // The window the prompts belong to.
+    QWidget &window;
+    QCheckBox &onLine;
+    QCheckBox &openReceived;
+    QTableView &list;
+    // The text at the left of the status line.
+    QLabel &status;
+    TransferProgressPanel &panel;
+    // The window's UpdateControls.
+    std::function<void(bool ready)> updateControls;
+};
 
 // The main window as the transfers see it: its "On Line" and "Open received
-// file" boxes, the progress panel with bar, percentage and memo, the list's
-// selection and double-click, UpdateControls, and its prompts.
-//
-// Lines for the memo are shown in batches, at most every LogBatchMs and at
-// once when the bar reaches its end: a text view lays out every line it is
-// given, which one line at a time would cost more than sending it.
+// file" boxes, the progress panel, the list's selection and double-click,
+// UpdateControls, the status line and its prompts.
 class TransferWindowView : public TransferView
 {
 public:
-    static constexpr int LogBatchMs = 40;
-
-    TransferWindowView(TForm1 &form, Prompts &prompts);
+    TransferWindowView(TransferWindowParts parts, Prompts &prompts);
 
     bool doubleClickAttached() const { return m_doubleClickAttached; }
 
@@ -49,19 +53,7 @@ public:
     void showStatus(const QString &text) override;
 
 private:
-    void showPendingLines();
-
-    TForm1 &m_form;
+    TransferWindowParts m_parts;
     Prompts &m_prompts;
-    QCheckBox *m_onLine;
-    QCheckBox *m_openReceived;
-    QFrame *m_panel;
-    QProgressBar *m_bar;
-    QLabel *m_percent;
-    QPlainTextEdit *m_log;
-    QTableView *m_list;
     bool m_doubleClickAttached = true;
-    QStringList m_pendingLines;
-    QElapsedTimer m_sinceShown;
-    QTimer m_showLater;
 };

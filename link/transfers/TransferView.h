@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QByteArray>
-#include <QByteArrayView>
+#include "link/transfers/TransferProgressView.h"
+
 #include <QString>
 
 #include <optional>
 
 // What the transfers need of the window that owns them: the two check boxes,
-// the progress panel, the list's double-click, the enabling rule, and the
-// operator's questions and messages. Texts for the panel are bytes of the code page, as on the wire.
-class TransferView
+// the progress panel (see TransferProgressView), the list's double-click, the
+// enabling rule, and the operator's questions and messages.
+class TransferView : public TransferProgressView
 {
 public:
     virtual ~TransferView() = default;
@@ -25,15 +25,6 @@ public:
     virtual void setDoubleClickAttached(bool attached) = 0;
     // The row selected in the list, or -1.
     virtual int selectedRow() const = 0;
-
-    // Shown at once (repainted before the next step), or hidden.
-    virtual void showProgressPanel(bool shown) = 0;
-    virtual void setProgress(qint64 position, qint64 maximum) = 0;
-    virtual void setPercentText(QByteArrayView text) = 0;
-    virtual void setLogText(QByteArrayView text) = 0;
-    virtual void addLogLine(QByteArrayView line) = 0;
-    // The device has not answered for a while: what to check, shown on the panel at once.
-    virtual void showWaiting(const QString &text) = 0;
 
     // The file a received file is stored in; nothing when the operator cancels.
     virtual std::optional<QString> chooseReceiveFile(const QString &proposed) = 0;
