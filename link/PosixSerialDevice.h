@@ -54,6 +54,9 @@ public:
     void cancelWait() override;
     qint64 read(char *data, qint64 maxSize) override;
     qint64 write(const char *data, qint64 size) override;
+    qint64 writeNow(const char *data, qint64 size) override;
+    qint64 outputQueueLength() override;
+    void waitForOutput(int timeoutMs) override;
     SerialErrorState fetchErrorState() override;
     qint64 inputQueueLength() override;
     void purge() override;
@@ -80,7 +83,6 @@ private:
     int readWaitMs(Clock::time_point start, Clock::time_point lastByte, qint64 got, qint64 maxSize) const;
     bool waitReady(short events, int timeoutMs, int errorCode);
     bool drained(Clock::time_point deadline);
-    qint64 outputQueued();
     qint64 discardUnsent(qint64 sent);
     static int remainingMs(Clock::time_point deadline);
 
