@@ -5,10 +5,13 @@
 #include <memory>
 
 class Prompts;
+class SerialSystem;
 class TForm1;
 
 // Creates the program's four windows in their order — the main window, then
 // the edit-item dialog, the print window and the go-to window, owned by the
 // main window — and runs the start-up sequence that reads the settings and
 // applies the chosen language. Only the main window is shown, by the caller.
-std::unique_ptr<TForm1> CreateProgramWindows(Prompts &prompts, const QString &languageFile);
+// serialSystem: where the port's devices come from; the platform's when empty.
+std::unique_ptr<TForm1> CreateProgramWindows(Prompts &prompts, const QString &languageFile,
+                                             std::shared_ptr<SerialSystem> serialSystem = {});

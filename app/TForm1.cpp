@@ -57,7 +57,8 @@ ScreenRect toScreenRect(const QRect &r)
 
 } // namespace
 
-TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
+TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<SerialSystem> serialSystem,
+               QWidget *parent)
     : QMainWindow(parent), m_prompts(prompts), m_languageFile(languageFile)
 {
     setObjectName("Form1");
@@ -68,7 +69,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
     auto *layout = new QVBoxLayout(centralWidget());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    buildPort();
+    buildPort(std::move(serialSystem));
     buildTopPanel();
     buildList();
     m_find = new FindCommand(*Seznam, m_document.entries(), Texts, m_prompts, this);
@@ -98,9 +99,9 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent)
 // Out of line: the transfer view is only declared in the header.
 TForm1::~TForm1() = default;
 
-void TForm1::buildPort()
+void TForm1::buildPort(std::shared_ptr<SerialSystem> serialSystem)
 {
-    ComPort1 = new TComPort(this);
+    ComPort1 = new TComPort(this, std::move(serialSystem));
     ComPort1->setObjectName("ComPort1");
     TComPort::ApplyWindowDesignValues(*ComPort1);
     connect(ComPort1, &TCustomComPort::OnBeforeOpen, this, [this] { ComPort1BeforeOpen(); });

@@ -29,6 +29,7 @@ class QMenu;
 class QPushButton;
 class QTableView;
 class QTimer;
+class SerialSystem;
 class TComComboBox;
 class TComPort;
 class TEditFrm;
@@ -47,7 +48,9 @@ class TForm1 : public QMainWindow
 public:
     static constexpr const char *ContactAddress = "podpora@winorba.cz";
 
-    TForm1(Prompts &prompts, const QString &languageFile, QWidget *parent = nullptr);
+    // serialSystem: where the port's devices come from; the platform's when empty.
+    TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<SerialSystem> serialSystem = {},
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     // The other three windows, created after this one and owned by it.
@@ -112,7 +115,7 @@ protected:
 private:
     void FormCreate();
     void FormClose();
-    void buildPort();
+    void buildPort(std::shared_ptr<SerialSystem> serialSystem);
     void buildTopPanel();
     QWidget *buildCommandButtons();
     QLayout *buildOptionsRow();

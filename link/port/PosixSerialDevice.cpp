@@ -331,6 +331,16 @@ qint64 PosixSerialDevice::write(const char *data, qint64 size)
         bounded ? Clock::now() + std::chrono::milliseconds(m_timeouts.WriteTotalConstant +
                                                            qint64(m_timeouts.WriteTotalMultiplier) * size)
                 : Clock::time_point::max();
+    qint64 sent = writeNow(data, size);
+    while (sent < size && waitReady(POLLOUT, remainingMs(deadline), EComPort::WriteFailed))
+        sent += writeNow(data + sent, size - sent);
+    if (sent == size && drained(deadline))
+        return sent;
+    return discardUnsent(sent);
+}
+
+qint64 PosixSerialDevice::writeNow(const char *data, qint64 size)
+{
     qint64 sent = 0;
     while (sent < size) {
         const ssize_t n = ::write(m_fd, data + sent, size_t(size - sent));
@@ -340,14 +350,34 @@ qint64 PosixSerialDevice::write(const char *data, qint64 size)
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n == 0 || errno != EAGAIN)
-            throw EComPort(EComPort::WriteFailed, n == 0 ? EIO : errno);
-        if (!waitReady(POLLOUT, remainingMs(deadline), EComPort::WriteFailed))
+        if (n < 0 && errno == EAGAIN)
             break;
+        throw EComPort(EComPort::WriteFailed, n == 0 ? EIO : errno);
     }
-    if (sent == size && drained(deadline))
-        return sent;
-    return discardUnsent(sent);
+    return sent;
+}
+
+// The driver signals room only once its queue has run nearly empty (a serial
+// tty below 256 bytes), so a queue with room is waited on by time: the bytes
+// it holds keep the line busy meanwhile.
+void PosixSerialDevice::waitForOutput(int timeoutMs)
+{
+    pollfd fd{m_fd, POLLOUT, 0};
+    int count = 0;
+    do {
+        count = poll(&fd, 1, 0);
+    } while (count < 0 && errno == EINTR);
+    if (count < 0)
+        throw EComPort(EComPort::WriteFailed, errno);
+    if (count > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
+        return;
+    }
+    // A hang-up shows itself at the next write.
+    while (poll(&fd, 1, timeoutMs) < 0) {
+        if (errno != EINTR)
+            throw EComPort(EComPort::WriteFailed, errno);
+    }
 }
 
 // Only what the driver reports as still queued is discarded. A driver that
@@ -356,7 +386,7 @@ qint64 PosixSerialDevice::write(const char *data, qint64 size)
 // device can still read.
 qint64 PosixSerialDevice::discardUnsent(qint64 sent)
 {
-    const qint64 queued = outputQueued();
+    const qint64 queued = outputQueueLength();
     if (queued == 0)
         return sent;
     tcflush(m_fd, TCOFLUSH);
@@ -367,7 +397,7 @@ qint64 PosixSerialDevice::discardUnsent(qint64 sent)
 bool PosixSerialDevice::drained(Clock::time_point deadline)
 {
     for (;;) {
-        if (outputQueued() == 0)
+        if (outputQueueLength() == 0)
             return true;
         if (Clock::now() >= deadline)
             return false;
@@ -376,7 +406,7 @@ bool PosixSerialDevice::drained(Clock::time_point deadline)
 }
 
 // Bytes written but not yet on the line; 0 for drivers that cannot tell.
-qint64 PosixSerialDevice::outputQueued()
+qint64 PosixSerialDevice::outputQueueLength()
 {
     int queued = 0;
     if (ioctl(m_fd, TIOCOUTQ, &queued) == 0)
@@ -428,16 +458,20 @@ qint64 PosixSerialDevice::inputQueueLength()
     return 0;
 }
 
-// Only what was received is discarded. Every write has already waited for its
-// bytes to leave (and dropped its own rest at its deadline), so output still
-// queued here is a command on its way to the device — on a pseudo-terminal the
-// queue empties only when the other side reads — and must reach it even when
-// the port is closed right after it was sent.
+// What was received is discarded, and output only as far as the driver
+// reports it still queued: an upload cut short must not go on for seconds on
+// the line (nor hold up the close that follows). A write waits for its bytes
+// to leave, so a driver that reports nothing queued — a pseudo-terminal, whose
+// queue empties only when the other side reads — has a command on its way to
+// the device there, and it must reach it even when the port is closed right
+// after it was sent.
 void PosixSerialDevice::purge()
 {
     if (m_hungUp)
         return;
-    if (tcflush(m_fd, TCIFLUSH) == 0)
+    int queued = 0;
+    const bool outputWaits = ioctl(m_fd, TIOCOUTQ, &queued) == 0 && queued > 0;
+    if (tcflush(m_fd, outputWaits ? TCIOFLUSH : TCIFLUSH) == 0)
         return;
     if (errno != EIO)
         throw EComPort(EComPort::PurgeFailed, errno);

@@ -26,6 +26,10 @@
 //   I/O error; the tty then leaves the epoll set so the thread sleeps until stopped.
 //   A wait that fails outright is reported the same way, once, after which the
 //   thread only waits to be stopped.
+// - Output: writeNow takes what the kernel's queue accepts and returns at
+//   once; TIOCOUTQ tells what it still holds for the line (a pseudo-terminal
+//   always says 0: its bytes wait in the other side's input instead). A
+//   serial tty signals room only once its queue has run nearly empty.
 // - Line settings are read back: a rate the driver could not come within 3% of
 //   is refused (EComPort 7), since a UART keeps the nearest rate it can make.
 // - Limits of the platform: queue sizes are fixed by the kernel; 1.5 stop bits
@@ -54,6 +58,9 @@ public:
     void cancelWait() override;
     qint64 read(char *data, qint64 maxSize) override;
     qint64 write(const char *data, qint64 size) override;
+    qint64 writeNow(const char *data, qint64 size) override;
+    qint64 outputQueueLength() override;
+    void waitForOutput(int timeoutMs) override;
     SerialErrorState fetchErrorState() override;
     qint64 inputQueueLength() override;
     void purge() override;
@@ -80,7 +87,6 @@ private:
     int readWaitMs(Clock::time_point start, Clock::time_point lastByte, qint64 got, qint64 maxSize) const;
     bool waitReady(short events, int timeoutMs, int errorCode);
     bool drained(Clock::time_point deadline);
-    qint64 outputQueued();
     qint64 discardUnsent(qint64 sent);
     static int remainingMs(Clock::time_point deadline);
 

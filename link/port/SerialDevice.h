@@ -60,10 +60,18 @@ public:
     virtual qint64 read(char *data, qint64 maxSize) = 0;
     // Writes and waits for completion within the write timeouts; the number of bytes the device took. (2)
     virtual qint64 write(const char *data, qint64 size) = 0;
+    // Writes what the output queue takes at once, without waiting; the number of bytes taken. (2)
+    virtual qint64 writeNow(const char *data, qint64 size) = 0;
+    // Bytes written and not yet on the line; 0 when the driver cannot tell. (2)
+    virtual qint64 outputQueueLength() = 0;
+    // Waits at most timeoutMs for the output queue to move on: while it is
+    // full, until it takes bytes again; else for bytes to leave. (2)
+    virtual void waitForOutput(int timeoutMs) = 0;
     // Fetches and clears the error state. (10)
     virtual SerialErrorState fetchErrorState() = 0;
     // Received bytes waiting to be read. (10)
     virtual qint64 inputQueueLength() = 0;
-    // Abandons pending transfers and discards what was received. (5)
+    // Abandons pending transfers and discards what was received and what
+    // still waits in the output queue. (5)
     virtual void purge() = 0;
 };

@@ -109,6 +109,22 @@ int TCustomComPort::SendText(const QByteArray &text)
     return int(openedDevice(EComPort::WriteFailed).write(text.constData(), text.size()));
 }
 
+qint64 TCustomComPort::OfferText(QByteArrayView text)
+{
+    SerialDevice &device = openedDevice(EComPort::WriteFailed);
+    return text.isEmpty() ? 0 : device.writeNow(text.data(), text.size());
+}
+
+qint64 TCustomComPort::OutputQueueLength()
+{
+    return openedDevice(EComPort::WriteFailed).outputQueueLength();
+}
+
+void TCustomComPort::WaitForOutput(int ms)
+{
+    openedDevice(EComPort::WriteFailed).waitForOutput(ms);
+}
+
 int TCustomComPort::ReceiveText(QByteArray &text, int count)
 {
     SerialDevice &device = openedDevice(EComPort::ReadFailed);

@@ -49,6 +49,14 @@ public:
     // Writes all of the text in one operation and waits for it within the
     // write timeouts; returns the number of bytes the device took. (EComPort 2)
     int SendText(const QByteArray &text);
+    // Writes what the output queue takes at once and returns without waiting;
+    // the number of bytes taken. (EComPort 2)
+    qint64 OfferText(QByteArrayView text);
+    // Bytes written and not yet on the line; 0 when the driver cannot tell. (EComPort 2)
+    qint64 OutputQueueLength();
+    // Waits at most ms for the output queue to move on: for room while it is
+    // full, else for bytes to leave. (EComPort 2)
+    void WaitForOutput(int ms);
     // Reads up to count bytes already received; text is set to them and their number returned. (EComPort 3)
     int ReceiveText(QByteArray &text, int count);
     // Received bytes waiting to be read. (EComPort 10)

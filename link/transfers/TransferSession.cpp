@@ -12,6 +12,7 @@
 #include "link/transfers/LinkCommands.h"
 #include "link/transfers/TransferView.h"
 #include "link/transfers/UploadText.h"
+#include "link/transfers/UploadWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +27,8 @@ namespace
 {
 
 constexpr int FileNumberWidth = 3;
+// The longest an upload waits for the port's output queue before the window handles its events again.
+constexpr int UploadWaitMs = 5;
 
 QByteArray percentText(int percent)
 {
@@ -181,30 +184,52 @@ void TransferSession::Send()
         upload(bytes);
 }
 
-// After a cancel the loop goes on to the end of the text without sending, so
-// the bar reaches its end; it stops at once when the port closes under it.
+// Segments go to the port as far as its output queue takes them, so the line
+// never waits for the program, and between short waits for the queue the
+// window handles its events, whatever the rate and the size of the queue. The
+// bar and the log follow what has left the port, and the port is closed once
+// all of it has. A cancel closes the port under the loop (discarding what its
+// queue still holds), and the loop stops at once.
 void TransferSession::upload(const QByteArray &bytes)
 {
-    UploadText text(bytes);
+    UploadWriter writer(bytes, m_port.Timeouts(), UploadWriter::Clock::now());
     openPort();
-    m_view.setProgress(0, text.size());
+    m_view.setProgress(0, writer.size());
     {
         const LoopScope loop(*this);
         const quint64 interruptions = m_interruptions;
-        while (!text.atEnd() && stillRunning(interruptions)) {
-            const QByteArrayView segment = text.next();
-            m_view.setProgress(text.taken(), text.size());
-            m_view.setPercentText(percentText(text.percent()));
-            if (!m_cancelled) {
-                send(segment);
-                m_view.addLogLine(UploadText::logLine(segment));
+        try {
+            bool finished = false;
+            while (!finished && stillRunning(interruptions)) {
+                finished = moveUploadOn(writer);
+                QCoreApplication::processEvents();
+                if (!finished && stillRunning(interruptions))
+                    m_port.WaitForOutput(UploadWaitMs);
             }
-            QCoreApplication::processEvents();
+        } catch (...) {
+            closeAfterFailure();
+            throw;
         }
         if (stillRunning(interruptions))
             enter(Event::UploadEnded);
     }
     m_port.ClosePort();
+}
+
+// Hands the port what it takes and shows what has left it (the bar first, so
+// the log shows its last lines at once); true once all has.
+bool TransferSession::moveUploadOn(UploadWriter &writer)
+{
+    writer.handOver(m_port);
+    const qint64 before = writer.left();
+    const QList<QByteArrayView> gone = writer.account(m_port.OutputQueueLength(), UploadWriter::Clock::now());
+    if (writer.left() != before) {
+        m_view.setProgress(writer.left(), writer.size());
+        m_view.setPercentText(percentText(writer.percent()));
+    }
+    for (const QByteArrayView segment : gone)
+        m_view.addLogLine(UploadText::logLine(segment));
+    return writer.finished();
 }
 
 void TransferSession::Receive()

@@ -13,6 +13,7 @@
 class Document;
 class TComPort;
 class TransferView;
+class UploadWriter;
 struct KeptTexts;
 
 // The transfers between the program and the device over the port: send and
@@ -30,9 +31,10 @@ struct KeptTexts;
 // closed under it; a close of the window asked for meanwhile waits until the
 // outermost loop has ended (closeRequested then follows).
 //
-// A command or segment the device does not take completely within the write
-// time limit stops the exchange: the port is closed and EComPort 2 with the
-// system's timed-out error is thrown.
+// A command the device does not take completely within the write time limit,
+// or a segment of an upload that has not left the port within it (see
+// UploadWriter), stops the exchange: the port is closed and EComPort 2 with
+// the system's timed-out error is thrown.
 class TransferSession : public QObject
 {
     Q_OBJECT
@@ -120,6 +122,7 @@ private:
     void send(QByteArrayView text);
     void closeAfterFailure();
     void upload(const QByteArray &text);
+    bool moveUploadOn(UploadWriter &writer);
     bool stillRunning(quint64 interruptions) const;
     bool selectedNumber(int &row, QByteArray &number) const;
     void take(const LinkReceiver::Item &item);

@@ -30,12 +30,15 @@ public:
         m_line.queued -= n;
         return n;
     }
-    qint64 write(const char *data, qint64 size) override
+    qint64 write(const char *data, qint64 size) override { return writeNow(data, size); }
+    qint64 writeNow(const char *data, qint64 size) override
     {
         const qint64 taken = m_line.writeLimit < 0 ? size : std::min(size, m_line.writeLimit);
         m_line.written.append(data, taken);
         return taken;
     }
+    qint64 outputQueueLength() override { return m_line.outputQueued; }
+    void waitForOutput(int) override { ++m_line.outputWaits; }
     SerialErrorState fetchErrorState() override { return std::exchange(m_line.errors, {}); }
     qint64 inputQueueLength() override { return m_line.queued; }
     void purge() override

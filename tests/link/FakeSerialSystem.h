@@ -17,6 +17,9 @@ struct FakeLine {
     // The most bytes one write hands on, as a device that stops taking them; -1: all.
     qint64 writeLimit = -1;
     QByteArray written;
+    // Bytes the output queue reports still holding; the test moves them on.
+    qint64 outputQueued = 0;
+    int outputWaits = 0;
     // The next wait for line events throws, as a broken binding might.
     bool failWait = false;
     std::atomic<int> waits{0};

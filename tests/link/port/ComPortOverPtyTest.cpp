@@ -128,6 +128,26 @@ TEST_F(ComPortOverPty, AWriteCutOffAtItsDeadlineCountsOnlyWhatTheDeviceCanRead)
     EXPECT_TRUE(text.startsWith(received));
 }
 
+// Without waiting: what the line takes now, the rest for later; a pseudo-terminal reports nothing queued,
+// so a close keeps what it took for the device.
+TEST_F(ComPortOverPty, OfferedTextIsTakenAsFarAsTheLineHoldsItWithoutWaiting)
+{
+    port.OpenPort();
+    QByteArray text(64 * 1024, '\0');
+    for (qsizetype i = 0; i < text.size(); ++i)
+        text[i] = char('A' + i % 26);
+
+    const qint64 taken = port.OfferText(text); // the device does not read meanwhile
+    EXPECT_GT(taken, 0);
+    EXPECT_LT(taken, text.size());
+    EXPECT_EQ(port.OfferText(QByteArrayView(text).sliced(taken)), 0);
+    EXPECT_EQ(port.OutputQueueLength(), 0);
+    port.ClosePort();
+    const QByteArray received = pty.receive(text.size(), 200);
+    EXPECT_EQ(received.size(), taken);
+    EXPECT_TRUE(text.startsWith(received));
+}
+
 TEST_F(ComPortOverPty, AppliesASingleChangeAtOnceIncludingRatesWithoutATermiosConstant)
 {
     port.OpenPort();
