@@ -1,4 +1,4 @@
-#include "FakeSerialSystem.h"
+#include "link/FakeSerialSystem.h"
 
 #include "link/port/EComPort.h"
 #include "link/port/TComPort.h"
