@@ -214,11 +214,20 @@ void TransfersWithSimulator::openAndEditFileSeven()
     form->document().entries().setCell(1, 2, "$4A");
 }
 
+// Records of the edited file copied so often that the write-back is about 60 KB.
+constexpr int UploadOutlastingCopies = 1500;
+
 // Cuts the line once the first segment of the write-back's upload is on its way.
 void TransfersWithSimulator::cutTheUploadOfAWriteBack(const std::function<void()> &cut)
 {
     begin(0, 9, 4800);
     openAndEditFileSeven();
+    // More than a pseudo-terminal holds, so that the upload is still under way
+    // when the line is cut, however fast the program hands its bytes over.
+    for (int copy = 0; copy < UploadOutlastingCopies; ++copy) {
+        form->document().entries().append(form->document().entries().at(0));
+        form->document().entries().append(form->document().entries().at(1));
+    }
     QMetaObject::Connection started =
         QObject::connect(child<QProgressBar>("ProgressBar1"), &QProgressBar::valueChanged, form.get(), [&] {
             if (session().link().state() != LinkStateMachine::State::WriteBackUploading)
@@ -235,7 +244,7 @@ void TransfersWithSimulator::cutTheUploadOfAWriteBack(const std::function<void()
     EXPECT_EQ(QDir(deviceFolder.path()).entryList(QDir::Files), QStringList({"beta.txt"}));
     EXPECT_TRUE(session().deviceFileOpen());
     EXPECT_TRUE(enabled("btnUloz"));
-    ASSERT_EQ(form->document().entries().count(), 2);
+    ASSERT_EQ(form->document().entries().count(), 2 + 2 * UploadOutlastingCopies);
     EXPECT_EQ(form->document().entries().at(1).cell(2), "$4A");
 }
 
