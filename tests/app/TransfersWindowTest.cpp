@@ -45,7 +45,7 @@ protected:
                           "[CZ]\r\n11=Zapisuji\r\n50=Chyba linky\r\n51=Parita\r\n52=Preruseni\r\n53=Ramec\r\n"
                           "61=Soubor %1 mozna chybi, je v %2\r\n62=Zapsano %1, %2 radku\r\n63=Ticho %1 s.\r\n64=Kabel, "
                           "port %1.\r\n65=Zrusit.\r\n"
-                          "66=Co prislo, je v %1\r\n"
+                          "66=Co prislo, je v %1\r\n67=Smazat %1 (%2)?\r\n"
                           "[ComPort1]\r\nPort=" +
                           device.slavePath().toUtf8() + "\r\n");
         start();
@@ -186,6 +186,7 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     selectRow(0);
     trigger("Smazat1");
     expectWire("*KORAX@DEL001%001$!");
+    EXPECT_EQ(prompts.yesNoQuestions, QStringList{"Smazat 001 (USFEK)?"});
     EXPECT_EQ(form->document().entries().count(), 3);
     EXPECT_EQ(cell(0, 0), "");
 
@@ -195,6 +196,36 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(form->document().entries().isEmpty());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+// A file deleted on the device cannot be brought back: answered No, the
+// question leaves the device and the directory as they were.
+TEST_F(Transfers, ADeviceDeleteAnsweredNoSendsNothing)
+{
+    enterOnLine();
+    prompts.yesNoAnswer = false;
+    selectRow(2);
+    trigger("Smazat1");
+    pressOnList(Qt::Key_Delete);
+    expectQuietWire();
+    EXPECT_EQ(prompts.yesNoQuestions, QStringList({"Smazat 005 (DRUHY)?", "Smazat 005 (DRUHY)?"}));
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(session().directoryShown());
+
+    prompts.yesNoAnswer = true;
+    pressOnList(Qt::Key_Delete);
+    expectWire("*KORAX@DEL001%005$!");
+    EXPECT_EQ(form->document().entries().count(), 3);
+}
+
+// Off-line, deleting entries changes only the list on screen: nothing is asked.
+TEST_F(Transfers, ALocalDeleteAsksNothing)
+{
+    loadFile(writeFile(Directory));
+    selectRow(2);
+    pressOnList(Qt::Key_Delete);
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(prompts.yesNoQuestions.isEmpty());
 }
 
 TEST_F(Transfers, SendsAFileLineByLineAndLogsEachLine)
