@@ -91,6 +91,7 @@ constexpr std::array table{
     kept("65", &KeptTexts::cancelEndsWait),
     kept("66", &KeptTexts::receptionKept),
     kept("67", &KeptTexts::deleteOnDevice),
+    kept("68", &KeptTexts::noDeviceData),
 };
 
 } // namespace

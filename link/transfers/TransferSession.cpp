@@ -239,6 +239,8 @@ void TransferSession::Receive()
         return;
     m_document.saveDialogFileName = *fileName;
     m_document.setFileName(*fileName); // the title names the file being received
+    // Until the received file is opened the list is no file Send could upload.
+    m_document.listSaved = false;
     m_document.entries().clear();
     m_receiver.clear();
     m_cancelled = false;
@@ -630,6 +632,8 @@ void TransferSession::finishOfflineReceive()
     if (!m_view.openReceivedTicked())
         return;
     m_document.openDialogFileName = m_document.saveDialogFileName;
+    // Opened, the received file is on screen as a loaded one is.
+    m_document.listSaved = true;
     loadDeviceFile(m_document.openDialogFileName);
 }
 
