@@ -7,7 +7,7 @@ struct ControlStateInputs {
     bool ready = true;           // no transfer runs (the port is not open for one)
     bool online = false;         // "On Line" is ticked
     bool hasEntries = false;     // the list has at least one row
-    bool listSaved = false;      // the list is the content of a file loaded or saved
+    bool listSaved = false;      // the list is, unedited, the file the title names and Send uploads
     bool deviceFileOpen = false; // On Line: the list shows one device file
 };
 

@@ -24,6 +24,9 @@ public:
     virtual void showInformation(QWidget *parent, const QString &title, const QString &message) = 0;
     // An error box that stays on top of other windows, with its own title.
     virtual void showLineError(QWidget *parent, const QString &title, const QString &message) = 0;
+    // A question answered Yes or No, with the program's name as title; No is
+    // the default answer, so a hasty Enter changes nothing.
+    virtual bool askYesNo(QWidget *parent, const QString &question) = 0;
     // Shows one of the program's own dialogs modally; true when the operator confirmed it.
     virtual bool runModal(QDialog &dialog) = 0;
 };

@@ -57,6 +57,12 @@ void QtPrompts::showLineError(QWidget *parent, const QString &title, const QStri
     box.exec();
 }
 
+bool QtPrompts::askYesNo(QWidget *parent, const QString &question)
+{
+    return QMessageBox::question(parent, QStringLiteral("WinOrba"), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool QtPrompts::runModal(QDialog &dialog)
 {
     return dialog.exec() == QDialog::Accepted;

@@ -14,5 +14,6 @@ public:
     void showError(QWidget *parent, const QString &message) override;
     void showInformation(QWidget *parent, const QString &title, const QString &message) override;
     void showLineError(QWidget *parent, const QString &title, const QString &message) override;
+    bool askYesNo(QWidget *parent, const QString &question) override;
     bool runModal(QDialog &dialog) override;
 };

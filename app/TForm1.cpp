@@ -416,7 +416,8 @@ void TForm1::FormClose()
 ControlStates TForm1::controlStates(bool ready) const
 {
     return ComputeControlStates({ready && m_transfers->ListCommandsAllowed(), cbOnLine->isChecked(),
-                                 !m_document.entries().isEmpty(), m_document.listSaved, m_transfers->deviceFileOpen()});
+                                 !m_document.entries().isEmpty(), m_document.listIsItsFile(),
+                                 m_transfers->deviceFileOpen()});
 }
 
 void TForm1::UpdateControls(bool ready)
@@ -499,10 +500,12 @@ void TForm1::btnNactiClick()
     const std::optional<QString> fileName = m_prompts.openFileName(this, m_document.openDialogFileName);
     if (!fileName)
         return;
-    const QString failure = m_commands.load(*fileName, cbOnLine->isChecked());
+    const LoadOutcome outcome = m_commands.load(*fileName, cbOnLine->isChecked());
     showLoadedList();
-    if (!failure.isEmpty())
-        showError(failure);
+    if (!outcome.failure.isEmpty())
+        showError(outcome.failure);
+    else if (outcome.noDeviceData)
+        showError(CodePage::toUnicode(Texts.noDeviceData).arg(*fileName));
 }
 
 void TForm1::showLoadedList()

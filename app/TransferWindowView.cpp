@@ -81,6 +81,11 @@ std::optional<QString> TransferWindowView::chooseReceiveFile(const QString &prop
     return m_prompts.saveFileName(&m_parts.window, proposed);
 }
 
+bool TransferWindowView::askYesNo(const QString &question)
+{
+    return m_prompts.askYesNo(&m_parts.window, question);
+}
+
 void TransferWindowView::showError(const QString &message)
 {
     m_prompts.showError(&m_parts.window, message);

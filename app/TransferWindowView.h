@@ -48,6 +48,7 @@ public:
     void addLogLine(QByteArrayView line) override;
     void showWaiting(const QString &text) override;
     std::optional<QString> chooseReceiveFile(const QString &proposed) override;
+    bool askYesNo(const QString &question) override;
     void showError(const QString &message) override;
     void showLineError(const QString &title, const QString &message) override;
     void showStatus(const QString &text) override;

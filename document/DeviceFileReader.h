@@ -27,6 +27,9 @@ struct DeviceFileReadResult {
     std::optional<QByteArray> keptSpr;
     // Empty on success; otherwise the message of the first failure.
     QString error;
+
+    // A file with neither an SFA line nor an entry is no device data file.
+    bool holdsDeviceData() const { return created.has_value() || !entries.empty(); }
 };
 
 // One line of a device data file, already carrying the appended blank. Returns

@@ -30,6 +30,11 @@ void Document::setFileName(const QString &fileName)
     emit fileNameChanged();
 }
 
+bool Document::listIsItsFile() const
+{
+    return listSaved && openDialogFileName == m_fileName;
+}
+
 void Document::applyRead(DeviceFileReadResult &&read)
 {
     m_entries.assign(std::move(read.entries));

@@ -55,6 +55,11 @@ public:
     // and not edited since.
     bool listSaved = false;
 
+    // Whether the list is exactly the file Send uploads: saved (see listSaved)
+    // and that file (the open dialog's name) the one the title names. Anything
+    // less would send a file other than the one on screen.
+    bool listIsItsFile() const;
+
     // Takes what a read gave: the entries, and the header values and kept lines
     // the file carried (those it did not carry stay as they were).
     void applyRead(DeviceFileReadResult &&read);

@@ -6,48 +6,50 @@
 #include "document/FileAccess.h"
 #include "document/NewDocument.h"
 
-#include <QScopeGuard>
-
 void DocumentCommands::newDocument()
 {
     m_document.entries().assign(NewDocumentEntries());
+    m_document.listSaved = false;
 }
 
-QString DocumentCommands::load(const QString &fileName, bool online)
+LoadOutcome DocumentCommands::load(const QString &fileName, bool online)
 {
     m_document.openDialogFileName = fileName;
-    QString failure;
+    LoadOutcome outcome;
     try {
-        LoadDeviceFile(fileName, online);
+        outcome.noDeviceData = !LoadDeviceFile(fileName, online);
     } catch (const std::exception &error) {
-        failure = QString::fromUtf8(error.what());
+        outcome.failure = QString::fromUtf8(error.what());
     }
-    m_document.listSaved = true;
-    return failure;
+    // A file with no device data shows an empty list that is no file to send.
+    m_document.listSaved = !outcome.noDeviceData;
+    return outcome;
 }
 
 void DocumentCommands::save(const QString &fileName)
 {
-    m_document.saveDialogFileName = fileName;
     // The list then shows the file read back. It is the read-back that was
     // checked against the list before the file was written, byte for byte
     // what is on disk, so no failure of a second read can cut the list short.
-    show(WriteDeviceFile(fileName), fileName);
+    DeviceFileReadResult readBack = WriteDeviceFile(fileName);
+    m_document.openDialogFileName = fileName;
+    show(std::move(readBack), fileName);
     m_document.listSaved = true;
 }
 
-void DocumentCommands::LoadDeviceFile(const QString &fileName, bool online)
+bool DocumentCommands::LoadDeviceFile(const QString &fileName, bool online)
 {
     DeviceFileReadResult read = ReadDeviceFile(fileName, online, QDateTime::currentDateTime());
     const QString failure = read.error;
+    const bool deviceData = read.holdsDeviceData();
     show(std::move(read), fileName);
     if (!failure.isEmpty())
         throw DocumentError(failure);
+    return deviceData;
 }
 
 DeviceFileReadResult DocumentCommands::WriteDeviceFile(const QString &fileName)
 {
-    const auto takeName = qScopeGuard([this] { m_document.openDialogFileName = m_document.saveDialogFileName; });
     CheckedPlainFile file =
         ComposeCheckedPlainFile(m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(),
                                 m_document.version(), QDateTime::currentDateTime());

@@ -20,4 +20,6 @@ struct KeptTexts {
     QByteArray checkTheLine;     // 64: what to check when the device does not answer; %1 the port
     QByteArray cancelEndsWait;   // 65: how to end a wait for the device
     QByteArray receptionKept;    // 66: a reception cut by the line; %1 the file that keeps what arrived
+    QByteArray deleteOnDevice;   // 67: question before a device file is deleted; %1 its number, %2 its name
+    QByteArray noDeviceData;     // 68: a loaded file held no device data; %1 the file
 };

@@ -90,6 +90,8 @@ constexpr std::array table{
     kept("64", &KeptTexts::checkTheLine),
     kept("65", &KeptTexts::cancelEndsWait),
     kept("66", &KeptTexts::receptionKept),
+    kept("67", &KeptTexts::deleteOnDevice),
+    kept("68", &KeptTexts::noDeviceData),
 };
 
 } // namespace

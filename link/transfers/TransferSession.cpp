@@ -239,6 +239,8 @@ void TransferSession::Receive()
         return;
     m_document.saveDialogFileName = *fileName;
     m_document.setFileName(*fileName); // the title names the file being received
+    // Until the received file is opened the list is no file Send could upload.
+    m_document.listSaved = false;
     m_document.entries().clear();
     m_receiver.clear();
     m_cancelled = false;
@@ -298,7 +300,8 @@ bool TransferSession::OpenDirectoryRow()
 }
 
 // Only directory rows are deleted on the device: in an open device file a
-// record number would name another of the device's files.
+// record number would name another of the device's files. A file deleted on
+// the device cannot be brought back, so the operator is asked first.
 bool TransferSession::DeleteDirectoryRow()
 {
     if (!LinkStateMachine::onLine(m_link.state()))
@@ -307,7 +310,16 @@ bool TransferSession::DeleteDirectoryRow()
     QByteArray number;
     if (!m_link.directoryShown() || !selectedNumber(row, number))
         return true;
-    sendCommands(enter(Event::DeleteRow, DeviceFileNumber(FileNumberWidth, number))->commands);
+    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, number);
+    const QByteArray name = m_document.entries().at(row).cell(Entry::NameOffset).trimmed();
+    if (!m_view.askYesNo(CodePage::toUnicode(m_texts.deleteOnDevice)
+                             .arg(CodePage::toUnicode(fileNumber), CodePage::toUnicode(name))))
+        return true;
+    // The answer took a while: the list may have changed under the question.
+    if (!m_link.directoryShown() || row >= m_document.entries().count() ||
+        m_document.entries().at(row).cell(Entry::Number) != number)
+        return true;
+    sendCommands(enter(Event::DeleteRow, fileNumber)->commands);
     m_document.entries().remove(row);
     return true;
 }
@@ -620,6 +632,8 @@ void TransferSession::finishOfflineReceive()
     if (!m_view.openReceivedTicked())
         return;
     m_document.openDialogFileName = m_document.saveDialogFileName;
+    // Opened, the received file is on screen as a loaded one is.
+    m_document.listSaved = true;
     loadDeviceFile(m_document.openDialogFileName);
 }
 

@@ -28,6 +28,8 @@ public:
 
     // The file a received file is stored in; nothing when the operator cancels.
     virtual std::optional<QString> chooseReceiveFile(const QString &proposed) = 0;
+    // A question answered Yes (true) or No.
+    virtual bool askYesNo(const QString &question) = 0;
     // An error box with the program's name as title.
     virtual void showError(const QString &message) = 0;
     // The text at the left of the status line.

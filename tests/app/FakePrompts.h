@@ -23,6 +23,9 @@ public:
     QStringList errors;
     QStringList informations;
     QStringList proposedNames;
+    // The answer to every yes/no question, and the questions asked.
+    bool yesNoAnswer = true;
+    QStringList yesNoQuestions;
     // Plays the operator at a modal dialog: runs once the dialog is open in its
     // own event loop, as a real modal dialog runs, and should close it. A
     // dialog it leaves open is cancelled; with no operator set a dialog is
@@ -58,6 +61,12 @@ public:
     {
         ask(parent);
         errors << title + ": " + message;
+    }
+    bool askYesNo(QWidget *parent, const QString &question) override
+    {
+        ask(parent);
+        yesNoQuestions << question;
+        return yesNoAnswer;
     }
     bool runModal(QDialog &dialog) override
     {

@@ -45,7 +45,7 @@ protected:
                           "[CZ]\r\n11=Zapisuji\r\n50=Chyba linky\r\n51=Parita\r\n52=Preruseni\r\n53=Ramec\r\n"
                           "61=Soubor %1 mozna chybi, je v %2\r\n62=Zapsano %1, %2 radku\r\n63=Ticho %1 s.\r\n64=Kabel, "
                           "port %1.\r\n65=Zrusit.\r\n"
-                          "66=Co prislo, je v %1\r\n"
+                          "66=Co prislo, je v %1\r\n67=Smazat %1 (%2)?\r\n68=%1 bez dat\r\n"
                           "[ComPort1]\r\nPort=" +
                           device.slavePath().toUtf8() + "\r\n");
         start();
@@ -63,6 +63,7 @@ protected:
     void clickOnLine() { QTest::mouseClick(child<QCheckBox>("cbOnLine"), Qt::LeftButton, {}, QPoint(5, 5)); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void pressEscape() { QTest::keyClick(form->windowHandle(), Qt::Key_Escape); }
+    void pressCtrlU() { QTest::keyClick(form->windowHandle(), Qt::Key_U, Qt::ControlModifier); }
     void selectRow(int row) { child<QTableView>("Seznam")->selectRow(row); }
     void doubleClickRow(int row)
     {
@@ -186,6 +187,7 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     selectRow(0);
     trigger("Smazat1");
     expectWire("*KORAX@DEL001%001$!");
+    EXPECT_EQ(prompts.yesNoQuestions, QStringList{"Smazat 001 (USFEK)?"});
     EXPECT_EQ(form->document().entries().count(), 3);
     EXPECT_EQ(cell(0, 0), "");
 
@@ -195,6 +197,36 @@ TEST_F(Transfers, TheWholeOnLineRoadWithTheExactBytesOnTheWire)
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(form->document().entries().isEmpty());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+// A file deleted on the device cannot be brought back: answered No, the
+// question leaves the device and the directory as they were.
+TEST_F(Transfers, ADeviceDeleteAnsweredNoSendsNothing)
+{
+    enterOnLine();
+    prompts.yesNoAnswer = false;
+    selectRow(2);
+    trigger("Smazat1");
+    pressOnList(Qt::Key_Delete);
+    expectQuietWire();
+    EXPECT_EQ(prompts.yesNoQuestions, QStringList({"Smazat 005 (DRUHY)?", "Smazat 005 (DRUHY)?"}));
+    EXPECT_EQ(form->document().entries().count(), 4);
+    EXPECT_TRUE(session().directoryShown());
+
+    prompts.yesNoAnswer = true;
+    pressOnList(Qt::Key_Delete);
+    expectWire("*KORAX@DEL001%005$!");
+    EXPECT_EQ(form->document().entries().count(), 3);
+}
+
+// Off-line, deleting entries changes only the list on screen: nothing is asked.
+TEST_F(Transfers, ALocalDeleteAsksNothing)
+{
+    loadFile(writeFile(Directory));
+    selectRow(2);
+    pressOnList(Qt::Key_Delete);
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_TRUE(prompts.yesNoQuestions.isEmpty());
 }
 
 TEST_F(Transfers, SendsAFileLineByLineAndLogsEachLine)
@@ -234,6 +266,7 @@ TEST_F(Transfers, ReceivesOffLineAndOpensTheFileWhenTicked)
     EXPECT_EQ(form->document().entries().count(), 2);
     EXPECT_EQ(form->document().openDialogFileName, target);
     EXPECT_TRUE(windowUsable());
+    EXPECT_TRUE(enabled("btnPosli")); // the received file is on screen as a loaded one
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
@@ -248,6 +281,82 @@ TEST_F(Transfers, ReceivesOffLineWithoutOpeningWhenNotTicked)
     EXPECT_EQ(TestFiles::read(target), DeviceFile);
     EXPECT_TRUE(form->document().entries().isEmpty());
     EXPECT_TRUE(windowUsable());
+}
+
+// Send is offered only while the list on screen is the file it uploads.
+TEST_F(Transfers, SendIsWithdrawnByNew)
+{
+    const QString path = writeFile(DeviceFile);
+    loadFile(path);
+    prompts.saveAnswer = path;
+    click("btnUloz");
+    ASSERT_TRUE(enabled("btnNovy"));
+    click("btnNovy");
+    EXPECT_EQ(form->document().entries().count(), 2);
+    EXPECT_FALSE(enabled("btnPosli"));
+    pressCtrlU();
+    expectQuietWire();
+}
+
+TEST_F(Transfers, SendIsWithdrawnByACancelledReceive)
+{
+    loadFile(writeFile(DeviceFile));
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends(DeviceFile.first(30));
+    click("btnZrus");
+    ASSERT_TRUE(waitFor([&] { return !port().Connected() && windowUsable(); }));
+    EXPECT_FALSE(enabled("btnPosli"));
+    pressCtrlU();
+    expectQuietWire();
+}
+
+TEST_F(Transfers, SendIsWithdrawnByAReceiveNotOpened)
+{
+    loadFile(writeFile(DeviceFile));
+    QTest::mouseClick(child<QCheckBox>("cbOtevri"), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_FALSE(child<QCheckBox>("cbOtevri")->isChecked());
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected() && windowUsable(); }));
+    EXPECT_FALSE(enabled("btnPosli"));
+}
+
+// A file with no device data in it is told, and the empty list it gives is no file to send.
+TEST_F(Transfers, SendIsWithdrawnByALoadThatGaveNoEntries)
+{
+    loadFile(writeFile(DeviceFile));
+    const QString plain = dir.filePath("plain.txt");
+    TestFiles::write(plain, "just words\r\nno device data\r\n");
+    prompts.openAnswer = plain;
+    click("btnNacti");
+    EXPECT_EQ(prompts.errors, QStringList{plain + " bez dat"});
+    EXPECT_TRUE(form->document().entries().isEmpty());
+    EXPECT_FALSE(enabled("btnPosli"));
+    pressCtrlU();
+    expectQuietWire();
+}
+
+// A refused Save names no other file: Send still uploads the file on screen, whose name the title shows.
+TEST_F(Transfers, ARefusedSaveLeavesSendWithTheFileOnScreen)
+{
+    const QByteArray shown = "SFA $07.12.26 15:12:03$\r\n"
+                             "SDK   1   1 \\one\\     1     0 0\r\nSDW     0  1 C01\r\nSDE\r\n"
+                             "SDK   1   2 \\two\\     1     0 0\r\nSDW   BCDEF0\r\nSDE\r\nSFE\r\n";
+    const QString other = dir.filePath("other.txt");
+    TestFiles::write(other, DeviceFile);
+    loadFile(writeFile(shown));
+    prompts.saveAnswer = other;
+    click("btnUloz");
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].startsWith("Cannot save")) << prompts.errors[0].toStdString();
+    EXPECT_TRUE(form->windowTitle().endsWith("sent.txt)")) << form->windowTitle().toStdString();
+    EXPECT_EQ(TestFiles::read(other), DeviceFile);
+    ASSERT_TRUE(enabled("btnPosli"));
+    click("btnPosli");
+    expectWire(shown);
+    EXPECT_FALSE(port().Connected());
 }
 
 TEST_F(Transfers, TheBarRunsThroughAHundredPerThousandCharactersReceived)

@@ -28,7 +28,9 @@ protected:
         form = CreateProgramWindows(prompts, languagePath, system);
         form->show();
         // 60 lines of 100 bytes: more than the queue holds, each line 115 ms on the wire.
-        for (int line = 0; line < 60; ++line)
+        // The first is an SFA line, so the file holds device data and Send is offered.
+        file = "SFA" + QByteArray(95, 'A') + "\r\n";
+        for (int line = 1; line < 60; ++line)
             file += QByteArray(98, char('A' + line % 26)) + "\r\n";
         const QString path = dir.filePath("sent.txt");
         TestFiles::write(path, file);

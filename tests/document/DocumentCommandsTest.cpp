@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "support/TestFiles.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ TEST_F(DocumentCommandsTest, LoadTakesTheFileHeaderValuesNameAndKeepsLinesAFileL
     document.keptSrnLine = "SRN kept";
     QSignalSpy header(&document, &Document::headerChanged);
     QSignalSpy named(&document, &Document::fileNameChanged);
-    EXPECT_EQ(commands.load(path, false), "");
+    EXPECT_EQ(commands.load(path, false).failure, "");
     EXPECT_EQ(document.entries().count(), 2);
     EXPECT_EQ(document.createdDate(), SampleDay);
     EXPECT_EQ(document.createdTime(), SampleClock);
@@ -45,7 +46,7 @@ TEST_F(DocumentCommandsTest, AFailedLoadKeepsWhatWasReadNamesTheFileAndCountsAsS
 {
     const QString path = dir.filePath("bad.txt");
     TestFiles::write(path, "SFA $07.12.26 15:12:03$\r\nSDK   1  xx \\jmeno\\     1     0 0\r\nSDW     0  1 CZZ\r\n");
-    EXPECT_EQ(commands.load(path, false), "'$ZZ' is not a valid integer value");
+    EXPECT_EQ(commands.load(path, false).failure, "'$ZZ' is not a valid integer value");
     EXPECT_EQ(document.entries().count(), 1);
     EXPECT_EQ(document.fileName(), path);
     EXPECT_TRUE(document.listSaved);
@@ -64,14 +65,74 @@ TEST_F(DocumentCommandsTest, SaveWritesTheHeaderValuesAndShowsTheFileReadBack)
     EXPECT_TRUE(document.listSaved);
 }
 
-TEST_F(DocumentCommandsTest, NewReplacesOnlyTheList)
+TEST_F(DocumentCommandsTest, NewReplacesTheListWithOneThatIsNoFile)
 {
+    const QString path = dir.filePath("in.txt");
+    TestFiles::write(path, NewDocumentFile);
+    commands.load(path, false);
     document.keptSapLine = "SAP x";
     document.setVersion(7);
-    document.listSaved = true;
+    ASSERT_TRUE(document.listIsItsFile());
     commands.newDocument();
     EXPECT_EQ(document.entries().count(), 2);
     EXPECT_EQ(document.version(), 7);
     EXPECT_EQ(document.keptSapLine, "SAP x");
-    EXPECT_TRUE(document.listSaved);
+    EXPECT_EQ(document.fileName(), path);
+    EXPECT_FALSE(document.listSaved);
+    EXPECT_FALSE(document.listIsItsFile());
+}
+
+// Send uploads the open dialog's file: a save that does not happen must not
+// make another file that one while the list and the title stay as they were.
+TEST_F(DocumentCommandsTest, ARefusedOrFailedSaveChangesNoFileName)
+{
+    const QString shown = dir.filePath("a.txt");
+    TestFiles::write(shown, "SFA $07.12.26 15:12:03$\r\nSDK   1   1 \\one\\     1     0 0\r\nSDW   BCDEF0\r\nSDE\r\n");
+    commands.load(shown, false);
+    ASSERT_TRUE(document.listIsItsFile());
+    const QString refused = dir.filePath("b.txt");
+    EXPECT_THROW(commands.save(refused), std::runtime_error);
+    EXPECT_EQ(document.fileName(), shown);
+    EXPECT_EQ(document.openDialogFileName, shown);
+    EXPECT_EQ(document.saveDialogFileName, shown);
+    EXPECT_TRUE(document.listIsItsFile());
+    EXPECT_FALSE(QFile::exists(refused));
+
+    commands.newDocument();
+    EXPECT_THROW(commands.save(dir.filePath("missing-folder/c.txt")), std::runtime_error);
+    EXPECT_EQ(document.openDialogFileName, shown);
+    EXPECT_EQ(document.saveDialogFileName, shown);
+}
+
+TEST_F(DocumentCommandsTest, AFileWithNoDeviceDataIsToldApartFromAnEmptyDeviceFile)
+{
+    const QString plain = dir.filePath("plain.txt");
+    TestFiles::write(plain, "words without a backslash\r\n");
+    const LoadOutcome none = commands.load(plain, false);
+    EXPECT_TRUE(none.noDeviceData);
+    EXPECT_EQ(none.failure, "");
+    EXPECT_FALSE(document.listIsItsFile());
+
+    const QString empty = dir.filePath("empty.txt");
+    TestFiles::write(empty, "SFA $07.12.26 15:12:03$\r\nSFE\r\n");
+    EXPECT_FALSE(commands.load(empty, false).noDeviceData);
+    // A file that cannot be opened says so itself.
+    const LoadOutcome missing = commands.load(dir.filePath("missing.txt"), false);
+    EXPECT_FALSE(missing.noDeviceData);
+    EXPECT_FALSE(missing.failure.isEmpty());
+}
+
+// The list is the file Send uploads only while it is saved and the file the
+// title names is the one Send reads.
+TEST_F(DocumentCommandsTest, TheListIsItsFileOnlyWhileAllOfThatHolds)
+{
+    const QString path = dir.filePath("in.txt");
+    TestFiles::write(path, NewDocumentFile);
+    commands.load(path, false);
+    EXPECT_TRUE(document.listIsItsFile());
+    document.listSaved = false;
+    EXPECT_FALSE(document.listIsItsFile());
+    document.listSaved = true;
+    document.setFileName(dir.filePath("receiving.txt"));
+    EXPECT_FALSE(document.listIsItsFile());
 }

@@ -36,7 +36,7 @@ inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
     for (const auto &[first, last] :
-         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 66)})
+         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 68)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
@@ -142,7 +142,8 @@ inline void expectLanguageTexts(const LanguageWindows &windows, const KeptTexts 
         {&kept.lineErrorTitle, "50"},   {&kept.parityError, "51"},     {&kept.breakError, "52"},
         {&kept.framingError, "53"},     {&kept.renumberRefused, "60"}, {&kept.writeBackFailed, "61"},
         {&kept.writtenBack, "62"},      {&kept.deviceSilent, "63"},    {&kept.checkTheLine, "64"},
-        {&kept.cancelEndsWait, "65"},   {&kept.receptionKept, "66"}};
+        {&kept.cancelEndsWait, "65"},   {&kept.receptionKept, "66"},   {&kept.deleteOnDevice, "67"},
+        {&kept.noDeviceData, "68"}};
     for (const auto &[slot, key] : keptTexts)
         EXPECT_EQ(CodePage::toUnicode(*slot), text(key)) << "kept text " << key;
 }

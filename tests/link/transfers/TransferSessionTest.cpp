@@ -32,6 +32,7 @@ struct RecordingView : TransferView {
     void addLogLine(QByteArrayView) override {}
     void showWaiting(const QString &) override {}
     std::optional<QString> chooseReceiveFile(const QString &) override { return std::nullopt; }
+    bool askYesNo(const QString &) override { return true; }
     void showError(const QString &) override {}
     void showLineError(const QString &, const QString &) override {}
     void showStatus(const QString &) override {}
