@@ -27,7 +27,7 @@ double loadMs(const QString &fileName, DocumentCommands &commands)
 {
     QElapsedTimer timer;
     timer.start();
-    const QString failure = commands.load(fileName, false);
+    const QString failure = commands.load(fileName, false).failure;
     if (!failure.isEmpty())
         std::printf("load failed: %s\n", qPrintable(failure));
     QApplication::processEvents();

@@ -34,6 +34,7 @@ public:
     {
         std::fprintf(stderr, "error: %s\n", qPrintable(message));
     }
+    bool askYesNo(QWidget *, const QString &) override { return true; }
     void showInformation(QWidget *, const QString &, const QString &) override {}
     void showLineError(QWidget *, const QString &, const QString &) override {}
     bool runModal(QDialog &dialog) override

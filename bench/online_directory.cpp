@@ -36,6 +36,7 @@ public:
     std::optional<QString> openFileName(QWidget *, const QString &) override { return std::nullopt; }
     std::optional<QString> saveFileName(QWidget *, const QString &) override { return std::nullopt; }
     void showError(QWidget *, const QString &message) override { std::printf("error: %s\n", qPrintable(message)); }
+    bool askYesNo(QWidget *, const QString &) override { return true; }
     void showInformation(QWidget *, const QString &, const QString &) override {}
     void showLineError(QWidget *, const QString &, const QString &message) override { showError(nullptr, message); }
     bool runModal(QDialog &) override { return false; }

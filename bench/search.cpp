@@ -33,6 +33,7 @@ public:
     std::optional<QString> openFileName(QWidget *, const QString &) override { return std::nullopt; }
     std::optional<QString> saveFileName(QWidget *, const QString &) override { return std::nullopt; }
     void showError(QWidget *, const QString &) override {}
+    bool askYesNo(QWidget *, const QString &) override { return true; }
     void showInformation(QWidget *, const QString &, const QString &) override { ++informations; }
     void showLineError(QWidget *, const QString &, const QString &) override {}
     bool runModal(QDialog &) override { return false; }
