@@ -169,12 +169,7 @@ TEST_F(TransfersWithSimulator, OffLineSendAndAReceiveArrivingInRandomPieces)
 TEST_F(TransfersWithSimulator, AWriteBackCutByAHangUpKeepsTheEditForSave)
 {
     begin(0);
-    click("cbOnLine");
-    ASSERT_TRUE(directoryShown());
-    selectRow(0);
-    child<QAction>("Upravit1")->trigger();
-    ASSERT_TRUE(waitFor([&] { return session().deviceFileOpen() && idle(); }));
-    form->document().entries().setCell(1, 2, "$4A");
+    openAndEditFileSeven();
     QObject::connect(simulator.get(), &DeviceSimulator::commandReceived, simulator.get(),
                      [&](const QByteArray &command) {
                          if (command.startsWith("*KORAX@DEL"))
