@@ -6,8 +6,8 @@
 // because each answer waits for the question before it. Budget: wire time
 // + 0.1 s.
 
+#include "BenchPrompts.h"
 #include "app/ProgramWindows.h"
-#include "app/Prompts.h"
 #include "app/TForm1.h"
 #include "devsim/DeviceSimulator.h"
 #include "devsim/WireRate.h"
@@ -28,19 +28,6 @@ namespace
 constexpr qint64 Baud = 4800;
 constexpr int Files = 20;
 constexpr int Runs = 5;
-
-// Nothing is asked while entering On Line mode; a message is printed.
-class BenchPrompts : public Prompts
-{
-public:
-    std::optional<QString> openFileName(QWidget *, const QString &) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget *, const QString &) override { return std::nullopt; }
-    void showError(QWidget *, const QString &message) override { std::printf("error: %s\n", qPrintable(message)); }
-    bool askYesNo(QWidget *, const QString &) override { return true; }
-    void showInformation(QWidget *, const QString &, const QString &) override {}
-    void showLineError(QWidget *, const QString &, const QString &message) override { showError(nullptr, message); }
-    bool runModal(QDialog &) override { return false; }
-};
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -2,9 +2,9 @@
 // window's own handler, and the go-to window filled with 10,000 record names.
 // Prints the median times.
 
+#include "BenchPrompts.h"
 #include "document_bench.h"
 
-#include "app/Prompts.h"
 #include "document/EntryModel.h"
 #include "editing/EntrySearch.h"
 #include "editing/FindCommand.h"
@@ -24,20 +24,6 @@
 
 namespace
 {
-
-// Counts the "not found" messages instead of showing them.
-class CountingPrompts : public Prompts
-{
-public:
-    int informations = 0;
-    std::optional<QString> openFileName(QWidget *, const QString &) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget *, const QString &) override { return std::nullopt; }
-    void showError(QWidget *, const QString &) override {}
-    bool askYesNo(QWidget *, const QString &) override { return true; }
-    void showInformation(QWidget *, const QString &, const QString &) override { ++informations; }
-    void showLineError(QWidget *, const QString &, const QString &) override {}
-    bool runModal(QDialog &) override { return false; }
-};
 
 template <typename Run> double medianMs(Run run)
 {
@@ -64,7 +50,7 @@ int main(int argc, char **argv)
     EntryModel model;
     list->setModel(&model);
     KeptTexts texts;
-    CountingPrompts prompts;
+    BenchPrompts prompts;
     FindCommand find(*list, model, texts, prompts);
     TfrmSeznam goTo(&main);
     goTo.SetEntryList(*list, model, texts);

@@ -12,8 +12,8 @@
 //   device has the last byte against the wire time, and the longest gap
 //   between two ticks of a 5 ms timer on the window's thread.
 
+#include "BenchPrompts.h"
 #include "app/ProgramWindows.h"
-#include "app/Prompts.h"
 #include "app/TForm1.h"
 #include "devsim/DeviceSimulator.h"
 #include "devsim/WireRate.h"
@@ -37,20 +37,6 @@ namespace
 
 using namespace LinkBench;
 
-// Answers the receive dialog with a file of the benchmark's own; nothing else is asked.
-class BenchPrompts : public Prompts
-{
-public:
-    QString receiveFile;
-    std::optional<QString> openFileName(QWidget *, const QString &) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget *, const QString &) override { return receiveFile; }
-    void showError(QWidget *, const QString &message) override { std::printf("error: %s\n", qPrintable(message)); }
-    bool askYesNo(QWidget *, const QString &) override { return true; }
-    void showInformation(QWidget *, const QString &, const QString &) override {}
-    void showLineError(QWidget *, const QString &, const QString &message) override { showError(nullptr, message); }
-    bool runModal(QDialog &) override { return false; }
-};
-
 struct Program {
     QTemporaryDir dir;
     Pty pty;
@@ -65,7 +51,7 @@ struct Program {
             std::exit(1);
         language.write("[ComPort1]\r\nPort=" + (portName.isEmpty() ? QByteArray(pty.name) : portName) + "\r\n");
         language.close();
-        prompts.receiveFile = dir.filePath("received.txt");
+        prompts.saveFile = dir.filePath("received.txt");
         form = CreateProgramWindows(prompts, language.fileName(), std::move(system));
     }
 };
