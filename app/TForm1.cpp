@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/ContactLabel.h"
+#include "app/FileOpening.h"
 #include "app/ControlStateRule.h"
 #include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
@@ -25,6 +26,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -73,6 +77,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     buildTopPanel();
     buildList();
     m_find = new FindCommand(*Seznam, m_document.entries(), Texts, m_prompts, this);
+    buildFileOpening();
     buildPopupMenu();
     buildProgressPanel();
     buildStatusLine();
@@ -284,6 +289,20 @@ void TForm1::buildPopupMenu()
     Smazat1 = addMenuItem("Smazat1", "28", &TForm1::Smazat1Click);
     PopupMenu1->addSeparator();
     Pesluj1 = addMenuItem("Pesluj1", "29", &TForm1::Pesluj1Click);
+    PopupMenu1->addSeparator();
+    Naposledy = PopupMenu1->addMenu(&m_opening->recentMenu());
+    Naposledy->setObjectName("NaposledyItem");
+}
+
+void TForm1::buildFileOpening()
+{
+    m_opening = new FileOpening(m_document, m_commands, m_prompts, *this, Texts, m_languageFile,
+                                FileOpeningLinks{[] { return true; }, [this] { return btnNacti->isEnabled(); },
+                                                 [this] { return cbOnLine->isChecked(); },
+                                                 [this] { showLoadedList(); }});
+    connect(m_opening, &FileOpening::recentChosen, this, [this](const QString &fileName) { openLater(fileName); },
+            Qt::QueuedConnection);
+    setAcceptDrops(true);
 }
 
 void TForm1::buildProgressPanel()
@@ -451,6 +470,7 @@ void TForm1::UpdateMenu(bool ready)
     tisk1->setEnabled(s.menuPrint);
     Smazat1->setEnabled(s.menuDelete);
     Pesluj1->setEnabled(s.menuRenumber);
+    Naposledy->setEnabled(s.load);
 }
 
 // ---- commands -------------------------------------------------------------
@@ -497,15 +517,18 @@ void TForm1::btnNovyClick()
 
 void TForm1::btnNactiClick()
 {
-    const std::optional<QString> fileName = m_prompts.openFileName(this, m_document.openDialogFileName);
-    if (!fileName)
-        return;
-    const LoadOutcome outcome = m_commands.load(*fileName, cbOnLine->isChecked());
-    showLoadedList();
-    if (!outcome.failure.isEmpty())
-        showError(outcome.failure);
-    else if (outcome.noDeviceData)
-        showError(CodePage::toUnicode(Texts.noDeviceData).arg(*fileName));
+    m_opening->chooseAndLoad();
+}
+
+void TForm1::OpenFile(const QString &fileName)
+{
+    m_opening->load(fileName);
+}
+
+void TForm1::openLater(const QString &fileName)
+{
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { runCommand([this, fileName] { OpenFile(fileName); }); }, Qt::QueuedConnection);
 }
 
 void TForm1::showLoadedList()
@@ -528,6 +551,7 @@ void TForm1::btnUlozClick()
     if (!fileName)
         return;
     m_commands.save(*fileName);
+    m_opening->saved(*fileName);
     UpdateControls(true);
     btnNovy->setEnabled(true);
 }
@@ -612,6 +636,23 @@ void TForm1::closeEvent(QCloseEvent *event)
     }
     FormClose();
     event->accept();
+}
+
+// One local file dropped on the window is loaded, as if chosen in the open dialog.
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!m_opening->droppedFile(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *event)
+{
+    const QString fileName = m_opening->droppedFile(*event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The load and its questions run once the drop itself has ended.
+    openLater(fileName);
 }
 
 void TForm1::moveEvent(QMoveEvent *event)

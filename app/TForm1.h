@@ -15,6 +15,7 @@
 #include <memory>
 
 class ContactLabel;
+class FileOpening;
 class FindCommand;
 class HeaderValueStrip;
 class Prompts;
@@ -77,6 +78,9 @@ public:
     void LoadDeviceFile(const QString &fileName);
     void WriteDeviceFile(const QString &fileName);
 
+    // Loads the file (named on the command line, say) after the unsaved-edits question.
+    void OpenFile(const QString &fileName);
+
     // Handlers of the main window's commands.
     void btnNactiClick();
     void btnUlozClick();
@@ -108,6 +112,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -123,6 +129,9 @@ private:
     QWidget *buildHeaderStrip();
     void buildList();
     void buildPopupMenu();
+    void buildFileOpening();
+    // Loads the file once the event under way (a drop, a menu choice) is over.
+    void openLater(const QString &fileName);
     void buildProgressPanel();
     void buildStatusLine();
     QPushButton *addButton(const char *name, const char *caption, const char *hint, void (TForm1::*handler)());
@@ -152,6 +161,7 @@ private:
     TFrmTisk *m_frmTisk = nullptr;
     TfrmSeznam *m_frmSeznam = nullptr;
     FindCommand *m_find = nullptr;
+    FileOpening *m_opening = nullptr;
     std::unique_ptr<ListCommands> m_listCommands;
 
     QFrame *Panel_Tlacitka = nullptr;
@@ -173,6 +183,7 @@ private:
     QTableView *Seznam = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QAction *Novy = nullptr;
+    QAction *Naposledy = nullptr;
     QAction *Pidat1 = nullptr;
     QAction *Upravit1 = nullptr;
     QAction *Hledej1 = nullptr;
