@@ -42,11 +42,11 @@ TEST_F(MainWindow, EveryControlExistsUnderItsName)
     EXPECT_TRUE(child<QWidget>("Progress")->isHidden());
 }
 
-TEST_F(MainWindow, PopupMenuHasTwelveEntriesInOrder)
+TEST_F(MainWindow, PopupMenuBeginsWithTheTwelveEntriesInOrder)
 {
     start();
     const QList<QAction *> actions = child<QMenu>("PopupMenu1")->actions();
-    ASSERT_EQ(actions.size(), 12);
+    ASSERT_GE(actions.size(), 12);
     const QStringList names = {"Novy",  "",      "Pidat1", "Upravit1", "", "Hledej1",
                                "Jdina", "tisk1", "",       "Smazat1",  "", "Pesluj1"};
     for (int i = 0; i < 12; ++i) {
