@@ -47,15 +47,3 @@ TEST(FailureWords, WithoutTheTextsOrForOtherFailuresTheMessageStaysAsItIs)
     EXPECT_EQ(FailureInWords(EComPort(EComPort::OpenFailed, EBUSY).forPort("COM1"), portTexts()).left(10),
               "Port COM1:");
 }
-
-TEST(FailureWords, TheFileWordsAreTakenFromTheirTexts)
-{
-    KeptTexts texts;
-    texts.fileNotRead = "R %1 %2 %3";
-    texts.fileNotWritten = "W %1 %2 %3";
-    texts.diskFull = "full";
-    texts.diskReadOnly = "ro";
-    const FileFailureWords words = FileFailureWordsOf(texts);
-    EXPECT_EQ(DescribeFileFailure(words, true, "/f", ENOSPC), "W /f full 28");
-    EXPECT_EQ(DescribeFileFailure(words, false, "/f", EROFS), "R /f ro 30");
-}
