@@ -2,6 +2,7 @@
 
 #include "app/ContactLabel.h"
 #include "app/ControlStateRule.h"
+#include "app/FailureWords.h"
 #include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
@@ -111,6 +112,7 @@ void TForm1::buildPort(std::shared_ptr<SerialSystem> serialSystem)
     connect(ComPort1, &TCustomComPort::OnError, this,
             [this](QObject *, TComErrors errors) { runCommand([this, errors] { ComPort1Error(errors); }); });
     // Failures of the port's own handlers (a choice in a port box, say) are shown like a command's.
+    ComPort1->SetFailureWords([this](const std::exception &failure) { return FailureInWords(failure, Texts); });
     connect(ComPort1, &TCustomComPort::OnFailure, this, [this](QObject *, const QString &message) {
         runCommand([this, message] { m_transfers->PortFailed(message); });
     });
@@ -360,7 +362,18 @@ void TForm1::applyBoxLanguage()
     ApplyLanguage(
         m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); },
         {this, m_editFrm, m_frmTisk, m_frmSeznam}, Texts);
+    SetFileFailureWords(FileFailureWordsOf(Texts));
+    describePortBoxes();
     fitToCaptions();
+}
+
+// The boxes in the order buildPortGroup makes them.
+void TForm1::describePortBoxes()
+{
+    const QByteArray *descriptions[] = {&Texts.portBox,   &Texts.dataBitsBox,    &Texts.baudRateBox,
+                                        &Texts.parityBox, &Texts.flowControlBox, &Texts.stopBitsBox};
+    for (qsizetype i = 0; i < m_portBoxes.size(); ++i)
+        m_portBoxes[i]->SetDescription(CodePage::toUnicode(*descriptions[i]));
 }
 
 void TForm1::fitToCaptions()
@@ -460,7 +473,7 @@ void TForm1::runCommand(const std::function<void()> &command)
     try {
         command();
     } catch (const std::exception &failure) {
-        showError(QString::fromUtf8(failure.what()));
+        showError(FailureInWords(failure, Texts));
     }
 }
 

@@ -130,6 +130,7 @@ private:
     void fillLanguageBox(const QList<QByteArray> &languages, int active);
     // Puts the texts of the language the box's text names on every window.
     void applyBoxLanguage();
+    void describePortBoxes();
     // Runs a command; a failure it raises is shown in an error box and the program goes on.
     void runCommand(const std::function<void()> &command);
     // The handler as a command run through runCommand.

@@ -28,6 +28,17 @@ string(TIMESTAMP WINORBA_PACKAGE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 winorba_gzipped(share/doc/changelog.in changelog ${winorba_docdir})
 winorba_gzipped(share/man/WinOrba.1.in WinOrba.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The command also answers to its lower-case name, as the package and the simulator are named, and so
+# does its manual page: links made in the build tree and installed as they are.
+function(winorba_installed_link name target destination)
+    set(link ${CMAKE_CURRENT_BINARY_DIR}/packaging/links/${name})
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/packaging/links)
+    file(CREATE_LINK ${target} ${link} SYMBOLIC)
+    install(FILES ${link} DESTINATION ${destination})
+endfunction()
+winorba_installed_link(winorba WinOrba ${CMAKE_INSTALL_BINDIR})
+winorba_installed_link(winorba.1.gz WinOrba.1.gz ${CMAKE_INSTALL_MANDIR}/man1)
+
 # The device simulator is a target of its own folder when that folder is part of the build.
 if(TARGET winorba-devsim)
     winorba_gzipped(share/man/winorba-devsim.1.in winorba-devsim.1 ${CMAKE_INSTALL_MANDIR}/man1)

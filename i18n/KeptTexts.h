@@ -22,4 +22,24 @@ struct KeptTexts {
     QByteArray receptionKept;    // 66: a reception cut by the line; %1 the file that keeps what arrived
     QByteArray deleteOnDevice;   // 67: question before a device file is deleted; %1 its number, %2 its name
     QByteArray noDeviceData;     // 68: a loaded file held no device data; %1 the file
+    QByteArray portBox;          // 110: tool tip of the port box (a listed name or a typed path)
+    QByteArray dataBitsBox;      // 111: tool tip of the data bits box
+    QByteArray baudRateBox;      // 112: tool tip of the baud rate box
+    QByteArray parityBox;        // 113: tool tip of the parity box
+    QByteArray flowControlBox;   // 114: tool tip of the flow control box
+    QByteArray stopBitsBox;      // 115: tool tip of the stop bits box
+    QByteArray portNotOpened;    // 116: a port that did not open; %1 the port, %2 the reason, %3 the system's number
+    QByteArray portNotFound;     // 117: reason: no such port
+    QByteArray portInUse;        // 118: reason: another program holds the port
+    QByteArray portNoPermission; // 119: reason: no right to the port, with the hint to join the group dialout
+    QByteArray notASerialPort;   // 120: reason: the name is no serial port
+    QByteArray portRefused;      // 121: reason: any other refusal of the system
+    QByteArray fileNotRead;    // 122: a file that could not be read; %1 the file, %2 the reason, %3 the system's number
+    QByteArray fileNotWritten; // 123: a file that could not be written; %1 the file, %2 the reason, %3 the number
+    QByteArray fileNotFound;   // 124: reason: no such file or folder
+    QByteArray fileNoPermission; // 125: reason: no right to the file or its folder
+    QByteArray fileIsAFolder;    // 126: reason: the name is a folder
+    QByteArray diskFull;         // 127: reason: no space left
+    QByteArray diskReadOnly;     // 128: reason: a read-only file system
+    QByteArray fileRefused;      // 129: reason: any other refusal of the system
 };

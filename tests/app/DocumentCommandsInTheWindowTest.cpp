@@ -87,7 +87,9 @@ TEST_F(DocumentCommandsInTheWindow, LoadOfAMissingFileEmptiesTheListAndStillCoun
     prompts.openAnswer = path;
     click("btnNacti");
     ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors[0].startsWith("Cannot open file \"" + path + "\". ")) << prompts.errors[0].toStdString();
+    EXPECT_TRUE(prompts.errors[0].startsWith("File \"" + path +
+                                             "\" cannot be read: the file or its folder does not exist (error 2)"))
+        << prompts.errors[0].toStdString();
     EXPECT_EQ(form->document().entries().count(), 0);
     EXPECT_TRUE(form->document().listSaved);
     EXPECT_TRUE(form->windowTitle().endsWith("missing.txt)"));

@@ -155,8 +155,9 @@ TEST(DeviceFileReader, MissingFileGivesTheOpenMessageAndNoEntries)
     const QString name = dir.filePath("missing.txt");
     const DeviceFileReadResult result = ReadDeviceFile(name, false, Now);
     EXPECT_TRUE(result.entries.empty());
-    EXPECT_EQ(result.error, "Cannot open file \"" + name + "\". No such file or directory");
-    EXPECT_EQ(ReadDeviceFile(dir.path(), false, Now).error, "Cannot open file \"" + dir.path() + "\". Is a directory");
+    EXPECT_EQ(result.error, "File \"" + name + "\" cannot be read: the file or its folder does not exist (error 2)");
+    EXPECT_EQ(ReadDeviceFile(dir.path(), false, Now).error,
+              "File \"" + dir.path() + "\" cannot be read: it is a folder (error 21)");
 }
 
 TEST(DeviceFileReader, RandomBytesNeverCrashAndOnlyFailWithTheFormatMessages)

@@ -35,8 +35,8 @@ inline QString deliveredLanguageFile()
 inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
-    for (const auto &[first, last] :
-         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 68)})
+    for (const auto &[first, last] : {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53),
+                                      std::pair(60, 68), std::pair(110, 129)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
