@@ -92,6 +92,16 @@ constexpr std::array table{
     kept("66", &KeptTexts::receptionKept),
     kept("67", &KeptTexts::deleteOnDevice),
     kept("68", &KeptTexts::noDeviceData),
+    kept("80", &KeptTexts::loaded),
+    kept("81", &KeptTexts::saved),
+    kept("82", &KeptTexts::sent),
+    kept("83", &KeptTexts::received),
+    kept("84", &KeptTexts::newList),
+    kept("85", &KeptTexts::deletedOnDevice),
+    kept("86", &KeptTexts::cancelled),
+    kept("87", &KeptTexts::stopped),
+    kept("88", &KeptTexts::undone),
+    kept("89", &KeptTexts::redone),
 };
 
 } // namespace

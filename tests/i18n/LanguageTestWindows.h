@@ -36,7 +36,8 @@ inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
     for (const auto &[first, last] :
-         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 68)})
+         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 68),
+          std::pair(80, 89)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
@@ -143,7 +144,10 @@ inline void expectLanguageTexts(const LanguageWindows &windows, const KeptTexts 
         {&kept.framingError, "53"},     {&kept.renumberRefused, "60"}, {&kept.writeBackFailed, "61"},
         {&kept.writtenBack, "62"},      {&kept.deviceSilent, "63"},    {&kept.checkTheLine, "64"},
         {&kept.cancelEndsWait, "65"},   {&kept.receptionKept, "66"},   {&kept.deleteOnDevice, "67"},
-        {&kept.noDeviceData, "68"}};
+        {&kept.noDeviceData, "68"},     {&kept.loaded, "80"},          {&kept.saved, "81"},
+        {&kept.sent, "82"},             {&kept.received, "83"},        {&kept.newList, "84"},
+        {&kept.deletedOnDevice, "85"},  {&kept.cancelled, "86"},       {&kept.stopped, "87"},
+        {&kept.undone, "88"},           {&kept.redone, "89"}};
     for (const auto &[slot, key] : keptTexts)
         EXPECT_EQ(CodePage::toUnicode(*slot), text(key)) << "kept text " << key;
 }
