@@ -139,13 +139,18 @@ TEST_F(StatusLine, ALineErrorTellsWhyTheReceiveStopped)
     EXPECT_EQ(status(), "Stopped: Parity error.");
 }
 
-// A long reason is cut at the contact address; it neither widens the window nor pushes the address aside.
+// A long reason is cut at the contact address; it neither widens the window (also when a change of
+// language fits the window to its captions anew) nor pushes the address aside.
 TEST_F(StatusLine, ALongReasonLeavesTheContactAddressAtTheRight)
 {
     const int width = form->width();
     load(writeFile(QByteArray(150, 'x').append(".txt").constData(), "no device data here\r\n"));
     QCoreApplication::processEvents();
     ASSERT_TRUE(status().startsWith("Stopped: "));
+    EXPECT_EQ(form->width(), width);
+    EXPECT_TRUE(contactAtTheRight());
+    child<QComboBox>("cbJazyk")->setCurrentIndex(1);
+    QCoreApplication::processEvents();
     EXPECT_EQ(form->width(), width);
     EXPECT_TRUE(contactAtTheRight());
 }
