@@ -428,17 +428,17 @@ bool TransferSession::ReadyToClose()
     return false;
 }
 
-// The operator learns how it ended: a quiet line on success, else one message
-// that names the kept file, and the status line tells the same. Leaving On Line mode and closing the window, asked
-// for meanwhile, go ahead now.
+// The operator learns how it ended: the status line tells it, and a failure
+// also gives one message that names the kept file. Leaving On Line mode and
+// closing the window, asked for meanwhile, go ahead now.
 void TransferSession::writeBackEnded(Event event)
 {
     m_answerLimit.stop();
-    const QString number = QString::fromLatin1(m_writeBack.fileNumber);
     if (event == Event::UploadEnded) {
         m_view.showStatus(m_outcome.writtenBack(m_writeBack.fileNumber, m_writeBack.lines));
     } else {
-        const QString message = CodePage::toUnicode(m_texts.writeBackFailed).arg(number, m_writeBack.keptFile);
+        const QString message = CodePage::toUnicode(m_texts.writeBackFailed)
+                                    .arg(QString::fromLatin1(m_writeBack.fileNumber), m_writeBack.keptFile);
         m_view.showStatus(m_outcome.stopped(message));
         QMetaObject::invokeMethod(
             this, [this, message] { m_view.showError(message); }, Qt::QueuedConnection);
