@@ -294,11 +294,9 @@ void TForm1::buildProgressPanel()
 
 void TForm1::buildStatusLine()
 {
-    // Empty until a command has ended. A long outcome is cut at the contact
-    // address rather than widening the window.
+    // Empty until a command has ended.
     StatusText = new QLabel;
     StatusText->setObjectName("StatusText");
-    StatusText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Label2 = new ContactLabel(QString::fromLatin1(ContactAddress));
     Label2->setObjectName("Label2");
     connect(Label2, &ContactLabel::clicked, this, [this] { Label2Click(); });
