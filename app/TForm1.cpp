@@ -296,7 +296,8 @@ void TForm1::buildProgressPanel()
 
 void TForm1::buildStatusLine()
 {
-    StatusText = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
+    // Empty until a command has ended.
+    StatusText = new QLabel;
     StatusText->setObjectName("StatusText");
     Label2 = new ContactLabel(QString::fromLatin1(ContactAddress));
     Label2->setObjectName("Label2");
@@ -497,15 +498,23 @@ void TForm1::buildKeyPreview()
     keys->setEscape(Progress, [this] { btnZrus->click(); });
 }
 
+// The status line keeps the reason once the box has closed.
 void TForm1::showError(const QString &message)
 {
+    showOutcome(m_outcome.stopped(message));
     m_prompts.showError(this, message);
+}
+
+void TForm1::showOutcome(const QString &text)
+{
+    m_transferView->showStatus(text);
 }
 
 void TForm1::btnNovyClick()
 {
     m_commands.newDocument();
     UpdateControls(true);
+    showOutcome(m_outcome.newList());
 }
 
 void TForm1::btnNactiClick()
@@ -519,6 +528,8 @@ void TForm1::btnNactiClick()
         showError(outcome.failure);
     else if (outcome.noDeviceData)
         showError(CodePage::toUnicode(Texts.noDeviceData).arg(*fileName));
+    else
+        showOutcome(m_outcome.loaded(*fileName, m_document.entries().count()));
 }
 
 void TForm1::showLoadedList()
@@ -543,6 +554,7 @@ void TForm1::btnUlozClick()
     m_commands.save(*fileName);
     UpdateControls(true);
     btnNovy->setEnabled(true);
+    showOutcome(m_outcome.saved(*fileName));
 }
 
 void TForm1::LoadDeviceFile(const QString &fileName)

@@ -5,6 +5,7 @@
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
 #include "editing/ListCommands.h"
+#include "i18n/CommandOutcome.h"
 #include "i18n/KeptTexts.h"
 #include "i18n/ProfileFile.h"
 #include "link/port/ComTypes.h"
@@ -72,6 +73,10 @@ public:
 
     // Language texts that handlers show later (messages, titles, unit words).
     KeptTexts Texts;
+
+    // The left part of the status line: how the last command ended, composed
+    // by CommandOutcome in the language in use.
+    void showOutcome(const QString &text);
 
     // The document's file commands in the window's current mode (see DocumentCommands).
     void LoadDeviceFile(const QString &fileName);
@@ -148,6 +153,7 @@ private:
     ProfileFile m_languageFile;
     Document m_document;
     DocumentCommands m_commands{m_document};
+    CommandOutcome m_outcome{Texts};
     ScreenRect m_workArea;
     TEditFrm *m_editFrm = nullptr;
     TFrmTisk *m_frmTisk = nullptr;

@@ -22,6 +22,17 @@ struct KeptTexts {
     QByteArray receptionKept;    // 66: a reception cut by the line; %1 the file that keeps what arrived
     QByteArray deleteOnDevice;   // 67: question before a device file is deleted; %1 its number, %2 its name
     QByteArray noDeviceData;     // 68: a loaded file held no device data; %1 the file
+    // The status line's outcomes of the last command (see CommandOutcome).
+    QByteArray loaded;          // 80: %1 the file, %2 its entries
+    QByteArray saved;           // 81: %1 the file
+    QByteArray sent;            // 82: %1 the file, %2 its lines
+    QByteArray received;        // 83: %1 the file, %2 its bytes
+    QByteArray newList;         // 84: New
+    QByteArray deletedOnDevice; // 85: %1 the device file's number, %2 its name
+    QByteArray cancelled;       // 86: a transfer cancelled by the operator
+    QByteArray stopped;         // 87: a command that did not complete; %1 the reason
+    QByteArray undone;          // 88: %1 the command undone
+    QByteArray redone;          // 89: %1 the command redone
     QByteArray portBox;          // 110: tool tip of the port box (a listed name or a typed path)
     QByteArray dataBitsBox;      // 111: tool tip of the data bits box
     QByteArray baudRateBox;      // 112: tool tip of the baud rate box

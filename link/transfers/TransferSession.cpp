@@ -179,9 +179,10 @@ bool TransferSession::PauseWithEvents(int passes)
 
 void TransferSession::Send()
 {
-    const QByteArray bytes = ReadWholeFile(m_document.openDialogFileName);
-    if (enter(Event::Send))
-        upload(bytes);
+    const QString fileName = m_document.openDialogFileName;
+    const QByteArray bytes = ReadWholeFile(fileName);
+    if (enter(Event::Send) && upload(bytes))
+        m_view.showStatus(m_outcome.sent(fileName, UploadText::lineCount(bytes)));
 }
 
 // Segments go to the port as far as its output queue takes them, so the line
@@ -189,12 +190,13 @@ void TransferSession::Send()
 // window handles its events, whatever the rate and the size of the queue. The
 // bar and the log follow what has left the port, and the port is closed once
 // all of it has. A cancel closes the port under the loop (discarding what its
-// queue still holds), and the loop stops at once.
-void TransferSession::upload(const QByteArray &bytes)
+// queue still holds), and the loop stops at once. True when all of it has left.
+bool TransferSession::upload(const QByteArray &bytes)
 {
     UploadWriter writer(bytes, m_port.Timeouts(), UploadWriter::Clock::now());
     openPort();
     m_view.setProgress(0, writer.size());
+    bool ended = false;
     {
         const LoopScope loop(*this);
         const quint64 interruptions = m_interruptions;
@@ -210,10 +212,12 @@ void TransferSession::upload(const QByteArray &bytes)
             closeAfterFailure();
             throw;
         }
-        if (stillRunning(interruptions))
+        ended = stillRunning(interruptions);
+        if (ended)
             enter(Event::UploadEnded);
     }
     m_port.ClosePort();
+    return ended;
 }
 
 // Hands the port what it takes and shows what has left it (the bar first, so
@@ -321,6 +325,7 @@ bool TransferSession::DeleteDirectoryRow()
         return true;
     sendCommands(enter(Event::DeleteRow, fileNumber)->commands);
     m_document.entries().remove(row);
+    m_view.showStatus(m_outcome.deletedOnDevice(fileNumber, name));
     return true;
 }
 
@@ -374,6 +379,8 @@ void TransferSession::Back()
 // receive buffer cleared on every path, also when telling the device fails.
 void TransferSession::Cancel()
 {
+    // Told first: a write-back it ends tells the operator more (see writeBackEnded).
+    m_view.showStatus(m_outcome.cancelled());
     m_cancelled = true;
     const auto clear = qScopeGuard([this] {
         closeAfterFailure();
@@ -421,17 +428,18 @@ bool TransferSession::ReadyToClose()
     return false;
 }
 
-// The operator learns how it ended: a quiet line on success, else one message
-// that names the kept file. Leaving On Line mode and closing the window, asked
-// for meanwhile, go ahead now.
+// The operator learns how it ended: the status line tells it, and a failure
+// also gives one message that names the kept file. Leaving On Line mode and
+// closing the window, asked for meanwhile, go ahead now.
 void TransferSession::writeBackEnded(Event event)
 {
     m_answerLimit.stop();
-    const QString number = QString::fromLatin1(m_writeBack.fileNumber);
     if (event == Event::UploadEnded) {
-        m_view.showStatus(CodePage::toUnicode(m_texts.writtenBack).arg(number).arg(m_writeBack.lines));
+        m_view.showStatus(m_outcome.writtenBack(m_writeBack.fileNumber, m_writeBack.lines));
     } else {
-        const QString message = CodePage::toUnicode(m_texts.writeBackFailed).arg(number, m_writeBack.keptFile);
+        const QString message = CodePage::toUnicode(m_texts.writeBackFailed)
+                                    .arg(QString::fromLatin1(m_writeBack.fileNumber), m_writeBack.keptFile);
+        m_view.showStatus(m_outcome.stopped(message));
         QMetaObject::invokeMethod(
             this, [this, message] { m_view.showError(message); }, Qt::QueuedConnection);
     }
@@ -483,6 +491,7 @@ void TransferSession::TimerTick()
 
 void TransferSession::PortFailed(const QString &message)
 {
+    m_view.showStatus(m_outcome.stopped(message));
     m_view.showError(message);
     if (m_port.Connected())
         return;
@@ -515,6 +524,8 @@ void TransferSession::LineError(TComErrors errors)
         else
             messages.last() += u'\n' + *kept;
     }
+    if (!messages.isEmpty())
+        m_view.showStatus(m_outcome.stopped(messages.join(u'\n')));
     const QString title = CodePage::toUnicode(m_texts.lineErrorTitle);
     for (const QString &message : messages)
         m_view.showLineError(title, message);
@@ -603,12 +614,12 @@ void TransferSession::storeFile()
     if (onLine)
         m_document.saveDialogFileName = m_transferFile;
     WriteFileSafely(m_document.saveDialogFileName, m_receiver.buffer().text());
-    m_receiver.takeFile();
+    const qint64 bytes = m_receiver.takeFile().size();
     enter(Event::FileReceived);
     if (onLine)
         showOnLineFile();
     else
-        finishOfflineReceive();
+        finishOfflineReceive(bytes);
 }
 
 // The window is given back also when the file does not load completely.
@@ -626,9 +637,10 @@ void TransferSession::showOnLineFile()
 
 // The received file becomes the document's file when it is opened, so the
 // list, the title, Save and Send all name the same file.
-void TransferSession::finishOfflineReceive()
+void TransferSession::finishOfflineReceive(qint64 bytes)
 {
     const auto closeLater = qScopeGuard([this] { Timer1->start(); });
+    m_view.showStatus(m_outcome.received(m_document.saveDialogFileName, bytes));
     if (!m_view.openReceivedTicked())
         return;
     m_document.openDialogFileName = m_document.saveDialogFileName;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/CommandOutcome.h"
 #include "link/port/ComTypes.h"
 #include "link/transfers/LinkReceiver.h"
 #include "link/transfers/LinkStateMachine.h"
@@ -23,7 +24,8 @@ struct KeptTexts;
 // It holds the link state (LinkStateMachine: which exchange runs and what the
 // list shows; the receive buffer; the cancel flag), the timer Timer1 that closes the port one tick after a file was
 // received off-line or a line error occurred, and the loops that handle pending events while they run (the upload and
-// PauseWithEvents). It works on the document and tells the window what to show through its TransferView.
+// PauseWithEvents). It works on the document and tells the window what to show through its TransferView,
+// the status line how each transfer ended (see CommandOutcome).
 //
 // Re-entrancy: the receiver, Cancel, a line error and a close of the window
 // can all arrive inside those loops. A loop stops as soon as the port was
@@ -121,14 +123,14 @@ private:
     void restoreAfterFailedOpen();
     void send(QByteArrayView text);
     void closeAfterFailure();
-    void upload(const QByteArray &text);
+    bool upload(const QByteArray &text);
     bool moveUploadOn(UploadWriter &writer);
     bool stillRunning(quint64 interruptions) const;
     bool selectedNumber(int &row, QByteArray &number) const;
     void take(const LinkReceiver::Item &item);
     void storeFile();
     void showOnLineFile();
-    void finishOfflineReceive();
+    void finishOfflineReceive(qint64 bytes);
     void loadDeviceFile(const QString &fileName);
     void showReceiveProgress();
     void watchForAnswer();
@@ -139,6 +141,7 @@ private:
     Document &m_document;
     TransferView &m_view;
     const KeptTexts &m_texts;
+    CommandOutcome m_outcome{m_texts};
     QString m_transferFile;
     QTimer *Timer1 = nullptr;
 

@@ -36,7 +36,7 @@ inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
     for (const auto &[first, last] : {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53),
-                                      std::pair(60, 68), std::pair(110, 129)})
+                                      std::pair(60, 68), std::pair(80, 89), std::pair(110, 129)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
@@ -137,13 +137,32 @@ inline void expectLanguageTexts(const LanguageWindows &windows, const KeptTexts 
     }
     EXPECT_EQ(shown(windows.edit, "rg_Hex_Format"), u' ' + text("46") + u' ');
 
-    const std::pair<const QByteArray *, const char *> keptTexts[] = {
-        {&kept.writeBackMessage, "11"}, {&kept.notFoundEnding, "12"},  {&kept.namesUnit, "31"},
-        {&kept.lineErrorTitle, "50"},   {&kept.parityError, "51"},     {&kept.breakError, "52"},
-        {&kept.framingError, "53"},     {&kept.renumberRefused, "60"}, {&kept.writeBackFailed, "61"},
-        {&kept.writtenBack, "62"},      {&kept.deviceSilent, "63"},    {&kept.checkTheLine, "64"},
-        {&kept.cancelEndsWait, "65"},   {&kept.receptionKept, "66"},   {&kept.deleteOnDevice, "67"},
-        {&kept.noDeviceData, "68"}};
+    const std::pair<const QByteArray *, const char *> keptTexts[] = {{&kept.writeBackMessage, "11"},
+                                                                     {&kept.notFoundEnding, "12"},
+                                                                     {&kept.namesUnit, "31"},
+                                                                     {&kept.lineErrorTitle, "50"},
+                                                                     {&kept.parityError, "51"},
+                                                                     {&kept.breakError, "52"},
+                                                                     {&kept.framingError, "53"},
+                                                                     {&kept.renumberRefused, "60"},
+                                                                     {&kept.writeBackFailed, "61"},
+                                                                     {&kept.writtenBack, "62"},
+                                                                     {&kept.deviceSilent, "63"},
+                                                                     {&kept.checkTheLine, "64"},
+                                                                     {&kept.cancelEndsWait, "65"},
+                                                                     {&kept.receptionKept, "66"},
+                                                                     {&kept.deleteOnDevice, "67"},
+                                                                     {&kept.noDeviceData, "68"},
+                                                                     {&kept.loaded, "80"},
+                                                                     {&kept.saved, "81"},
+                                                                     {&kept.sent, "82"},
+                                                                     {&kept.received, "83"},
+                                                                     {&kept.newList, "84"},
+                                                                     {&kept.deletedOnDevice, "85"},
+                                                                     {&kept.cancelled, "86"},
+                                                                     {&kept.stopped, "87"},
+                                                                     {&kept.undone, "88"},
+                                                                     {&kept.redone, "89"}};
     for (const auto &[slot, key] : keptTexts)
         EXPECT_EQ(CodePage::toUnicode(*slot), text(key)) << "kept text " << key;
 }
