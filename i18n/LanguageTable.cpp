@@ -92,6 +92,17 @@ constexpr std::array table{
     kept("66", &KeptTexts::receptionKept),
     kept("67", &KeptTexts::deleteOnDevice),
     kept("68", &KeptTexts::noDeviceData),
+    kept("69", &KeptTexts::undoItem),
+    kept("70", &KeptTexts::redoItem),
+    kept("71", &KeptTexts::nothingToUndo),
+    kept("72", &KeptTexts::nothingToRedo),
+    kept("73", &KeptTexts::editRecordEdit),
+    kept("74", &KeptTexts::editFieldEdit),
+    kept("75", &KeptTexts::addRecordEdit),
+    kept("76", &KeptTexts::addFieldEdit),
+    kept("77", &KeptTexts::deleteRecordEdit),
+    kept("78", &KeptTexts::deleteFieldEdit),
+    kept("79", &KeptTexts::renumberEdit),
 };
 
 } // namespace

@@ -264,7 +264,7 @@ TEST_F(Transfers, ReceivesOffLineAndOpensTheFileWhenTicked)
     ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
     EXPECT_EQ(TestFiles::read(target), DeviceFile);
     EXPECT_EQ(form->document().entries().count(), 2);
-    EXPECT_EQ(form->document().openDialogFileName, target);
+    EXPECT_EQ(form->document().openDialogFileName(), target);
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(enabled("btnPosli")); // the received file is on screen as a loaded one
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();

@@ -1,0 +1,55 @@
+#include "editing/UndoCaptions.h"
+
+#include "editing/ListEditCommand.h"
+#include "i18n/CodePage.h"
+#include "i18n/KeptTexts.h"
+
+#include <QUndoStack>
+
+namespace
+{
+
+QByteArray KeptTexts::*editText(ListEditName::Kind kind)
+{
+    switch (kind) {
+    case ListEditName::EditRecord:
+        return &KeptTexts::editRecordEdit;
+    case ListEditName::EditField:
+        return &KeptTexts::editFieldEdit;
+    case ListEditName::AddRecord:
+        return &KeptTexts::addRecordEdit;
+    case ListEditName::AddField:
+        return &KeptTexts::addFieldEdit;
+    case ListEditName::DeleteRecord:
+        return &KeptTexts::deleteRecordEdit;
+    case ListEditName::DeleteField:
+        return &KeptTexts::deleteFieldEdit;
+    case ListEditName::Renumber:
+        break;
+    }
+    return &KeptTexts::renumberEdit;
+}
+
+// The item's caption for the command at index, the bare word when there is none.
+QString caption(const QUndoStack &stack, int index, const KeptTexts &texts, QByteArray KeptTexts::*withEdit,
+                QByteArray KeptTexts::*alone)
+{
+    const auto *command = dynamic_cast<const ListEditCommand *>(stack.command(index));
+    if (!command)
+        return CodePage::toUnicode(texts.*alone);
+    const QString edit = CodePage::toUnicode(texts.*editText(command->name().kind));
+    const QString named = edit.contains(u"%1") ? edit.arg(CodePage::toUnicode(command->name().number)) : edit;
+    return CodePage::toUnicode(texts.*withEdit).arg(named);
+}
+
+} // namespace
+
+QString UndoItemCaption(const QUndoStack &stack, const KeptTexts &texts)
+{
+    return caption(stack, stack.index() - 1, texts, &KeptTexts::undoItem, &KeptTexts::nothingToUndo);
+}
+
+QString RedoItemCaption(const QUndoStack &stack, const KeptTexts &texts)
+{
+    return caption(stack, stack.index(), texts, &KeptTexts::redoItem, &KeptTexts::nothingToRedo);
+}
