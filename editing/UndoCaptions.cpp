@@ -30,6 +30,13 @@ QByteArray KeptTexts::*editText(ListEditName::Kind kind)
     return &KeptTexts::renumberEdit;
 }
 
+// The text with %1 filled in; a text without it (an empty one, say) as it stands.
+QString filled(const QByteArray &text, const QString &value)
+{
+    const QString shown = CodePage::toUnicode(text);
+    return shown.contains(u"%1") ? shown.arg(value) : shown;
+}
+
 // The item's caption for the command at index, the bare word when there is none.
 QString caption(const QUndoStack &stack, int index, const KeptTexts &texts, QByteArray KeptTexts::*withEdit,
                 QByteArray KeptTexts::*alone)
@@ -37,9 +44,8 @@ QString caption(const QUndoStack &stack, int index, const KeptTexts &texts, QByt
     const auto *command = dynamic_cast<const ListEditCommand *>(stack.command(index));
     if (!command)
         return CodePage::toUnicode(texts.*alone);
-    const QString edit = CodePage::toUnicode(texts.*editText(command->name().kind));
-    const QString named = edit.contains(u"%1") ? edit.arg(CodePage::toUnicode(command->name().number)) : edit;
-    return CodePage::toUnicode(texts.*withEdit).arg(named);
+    const QString edit = filled(texts.*editText(command->name().kind), CodePage::toUnicode(command->name().number));
+    return filled(texts.*withEdit, edit);
 }
 
 } // namespace
