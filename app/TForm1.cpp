@@ -37,7 +37,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
