@@ -113,6 +113,42 @@ TEST_F(ListEditCommands, EachCommandUndoneAndRedoneGivesTheListAndSelectionExact
     }
 }
 
+// A long list: 10,000 records of 20 fields (9,999 for renumbering, which
+// numbers no more), every value its own.
+TEST_F(ListEditCommands, ALongListIsGivenBackExactlyToo)
+{
+    const auto records = [](int count) {
+        std::vector<Entry> entries;
+        for (int record = 1; record <= count; ++record) {
+            entries.push_back(Entry{QByteArray::number(record).rightJustified(4) + ' ', "record", tail, ""});
+            for (int field = 0; field < 20; ++field)
+                entries.push_back(Entry{"", QByteArray::number(field * 2),
+                                        "$" + QByteArray::number(record * 20 + field), QByteArray::number(field)});
+        }
+        return entries;
+    };
+    const int lastField = 9999 * 21 + 20;
+    const std::pair<std::function<ListEditCommand *()>, int> commands[] = {
+        {[&] { return new DeleteFieldCommand(document, selection(), lastField); }, lastField},
+        {[&] {
+             return new AddFieldCommand(document, selection(), 7, {"", "9", "$AB", "171"});
+         },
+         7},
+        {[&] { return new DeleteRecordCommand(document, selection(), 21); }, 21},
+        {[&] {
+             return new EditEntryCommand(document, selection(), 5, {"", "77", "$5A", "Z"});
+         },
+         5},
+    };
+    for (const auto &[command, selectedBefore] : commands) {
+        SCOPED_TRACE(selectedBefore);
+        show(records(10000));
+        expectUndoneAndRedoneExactly(command(), selectedBefore);
+    }
+    show(records(9999));
+    expectUndoneAndRedoneExactly(new RenumberCommand(document, selection(), 0), 0);
+}
+
 TEST_F(ListEditCommands, TheCommandsSelectWhatTheEditLeavesToWorkOn)
 {
     show(threeRecords());
