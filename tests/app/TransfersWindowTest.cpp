@@ -270,6 +270,23 @@ TEST_F(Transfers, ReceivesOffLineAndOpensTheFileWhenTicked)
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
 
+// A received list is another list: the edits of the one before cannot be undone on it.
+TEST_F(Transfers, AReceivedFileLeavesNothingToUndo)
+{
+    loadFile(writeFile(DeviceFile));
+    selectRow(1);
+    trigger("Smazat1");
+    ASSERT_TRUE(child<QAction>("UndoItem")->isEnabled());
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().undoStack().count(), 0);
+    EXPECT_FALSE(child<QAction>("UndoItem")->isEnabled());
+    EXPECT_FALSE(form->windowTitle().endsWith("*)"));
+}
+
 TEST_F(Transfers, ReceivesOffLineWithoutOpeningWhenNotTicked)
 {
     child<QCheckBox>("cbOtevri")->setChecked(false);
