@@ -42,10 +42,10 @@ HeaderValueStrip::HeaderValueStrip(Document &document, QWidget *parent)
 
     showDocument();
     connect(&m_document, &Document::headerChanged, this, &HeaderValueStrip::showDocument);
-    const auto takeStamp = [this] { m_document.setCreated(DatePicker->date(), TimePicker->time()); };
+    const auto takeStamp = [this] { m_document.editCreated(DatePicker->date(), TimePicker->time()); };
     connect(DatePicker, &QDateEdit::dateChanged, this, takeStamp);
     connect(TimePicker, &QTimeEdit::timeChanged, this, takeStamp);
-    connect(SpinVerze, &QSpinBox::valueChanged, &m_document, &Document::setVersion);
+    connect(SpinVerze, &QSpinBox::valueChanged, &m_document, &Document::editVersion);
 }
 
 void HeaderValueStrip::setValuesEnabled(bool enabled)

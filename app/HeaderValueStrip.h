@@ -17,8 +17,6 @@ class HeaderValueStrip : public QFrame
 public:
     HeaderValueStrip(Document &document, QWidget *parent = nullptr);
 
-    // The version box; every change of its text counts as a version change.
-    QSpinBox *versionBox() const { return SpinVerze; }
     void setValuesEnabled(bool enabled);
 
 private:

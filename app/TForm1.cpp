@@ -15,6 +15,7 @@
 #include "editing/FindCommand.h"
 #include "editing/TEditFrm.h"
 #include "editing/TfrmSeznam.h"
+#include "editing/UndoCaptions.h"
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
 #include "link/port/TComPort.h"
@@ -37,7 +38,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -48,6 +48,7 @@
 namespace
 {
 
+const QString ProgramTitle = QStringLiteral("WinOrba          ver.1.8.5 (20.9.2008)");
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 24;
 
@@ -63,7 +64,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     : QMainWindow(parent), m_prompts(prompts), m_languageFile(languageFile)
 {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("WinOrba          ver.1.8.5 (20.9.2008)"));
+    setWindowTitle(ProgramTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setCentralWidget(new QWidget(this));
@@ -88,6 +89,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
                                       ProgramFiles::transferFileFor(languageFile), this);
     connect(&m_transfers->timer(), &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
     connect(m_transfers, &TransferSession::closeRequested, this, &QWidget::close);
+    connect(&m_document, &Document::changed, this, &TForm1::showDocumentState);
 
     resize(426, 724);
     fitToCaptions();
@@ -228,9 +230,6 @@ QWidget *TForm1::buildPortGroup()
 QWidget *TForm1::buildHeaderStrip()
 {
     Panel1 = new HeaderValueStrip(m_document);
-    connect(Panel1->versionBox(), &QSpinBox::textChanged, this, guarded(&TForm1::SpinVerzeChange));
-    connect(&m_document, &Document::fileNameChanged, this,
-            [this] { setWindowTitle(DeviceFileWindowTitle(m_document.fileName())); });
     return Panel1;
 }
 
@@ -286,6 +285,9 @@ void TForm1::buildPopupMenu()
     Smazat1 = addMenuItem("Smazat1", "28", &TForm1::Smazat1Click);
     PopupMenu1->addSeparator();
     Pesluj1 = addMenuItem("Pesluj1", "29", &TForm1::Pesluj1Click);
+    PopupMenu1->addSeparator();
+    UndoItem = addMenuItem("UndoItem", "", &TForm1::undoEdit);
+    RedoItem = addMenuItem("RedoItem", "", &TForm1::redoEdit);
 }
 
 void TForm1::buildProgressPanel()
@@ -335,7 +337,7 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
         ListCommandLinks{[this](QDialog &dialog) {
                              return m_transfers->RunWhileListStays([&] { return m_prompts.runModal(dialog); });
                          },
-                         btnPosli, btnPrijmi, [this] { runCommand([this] { Upravit1Click(); }); },
+                         [this] { runCommand([this] { Upravit1Click(); }); },
                          [this] { runCommand([this] { Pidat1Click(); }); },
                          [this] { runCommand([this] { Smazat1Click(); }); }, &Texts});
 }
@@ -365,6 +367,7 @@ void TForm1::applyBoxLanguage()
         {this, m_editFrm, m_frmTisk, m_frmSeznam}, Texts);
     SetFileFailureWords(FileFailureWordsOf(Texts));
     describePortBoxes();
+    showUndoCaptions();
     fitToCaptions();
 }
 
@@ -431,7 +434,8 @@ ControlStates TForm1::controlStates(bool ready) const
 {
     return ComputeControlStates({ready && m_transfers->ListCommandsAllowed(), cbOnLine->isChecked(),
                                  !m_document.entries().isEmpty(), m_document.listIsItsFile(),
-                                 m_transfers->deviceFileOpen()});
+                                 m_transfers->deviceFileOpen(), m_document.justSaved(),
+                                 m_document.undoStack().canUndo(), m_document.undoStack().canRedo()});
 }
 
 void TForm1::UpdateControls(bool ready)
@@ -465,6 +469,29 @@ void TForm1::UpdateMenu(bool ready)
     tisk1->setEnabled(s.menuPrint);
     Smazat1->setEnabled(s.menuDelete);
     Pesluj1->setEnabled(s.menuRenumber);
+    UndoItem->setEnabled(s.menuUndo);
+    RedoItem->setEnabled(s.menuRedo);
+    showUndoCaptions();
+}
+
+void TForm1::showDocumentState()
+{
+    UpdateControls(m_transfers->ListCommandsAllowed());
+    showTitle();
+}
+
+void TForm1::showUndoCaptions()
+{
+    UndoItem->setText(UndoItemCaption(m_document.undoStack(), Texts));
+    RedoItem->setText(RedoItemCaption(m_document.undoStack(), Texts));
+}
+
+void TForm1::showTitle()
+{
+    const QString &file = m_document.fileName();
+    const bool edited = m_document.hasUnsavedEdits();
+    setWindowTitle(file.isEmpty() ? ProgramTitle + (edited ? QStringLiteral(" *") : QString())
+                                  : DeviceFileWindowTitle(file, edited));
 }
 
 // ---- commands -------------------------------------------------------------
@@ -494,6 +521,11 @@ void TForm1::buildKeyPreview()
     };
     for (const auto &[key, button, handler] : shortcuts)
         keys->addShortcut(key, button, guarded(handler));
+    const auto undoAvailable = [this] { return UndoItem->isEnabled(); };
+    const auto redoAvailable = [this] { return RedoItem->isEnabled(); };
+    keys->addExactKey(Qt::CTRL | Qt::Key_Z, undoAvailable, guarded(&TForm1::undoEdit));
+    keys->addExactKey(Qt::CTRL | Qt::Key_Y, redoAvailable, guarded(&TForm1::redoEdit));
+    keys->addExactKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, redoAvailable, guarded(&TForm1::redoEdit));
     keys->addPlainKey(Qt::Key_F3, btnHledej, [this] { runCommand([this] { m_find->findAgain(); }); });
     keys->setEscape(Progress, [this] { btnZrus->click(); });
 }
@@ -513,13 +545,12 @@ void TForm1::showOutcome(const QString &text)
 void TForm1::btnNovyClick()
 {
     m_commands.newDocument();
-    UpdateControls(true);
     showOutcome(m_outcome.newList());
 }
 
 void TForm1::btnNactiClick()
 {
-    const std::optional<QString> fileName = m_prompts.openFileName(this, m_document.openDialogFileName);
+    const std::optional<QString> fileName = m_prompts.openFileName(this, m_document.openDialogFileName());
     if (!fileName)
         return;
     const LoadOutcome outcome = m_commands.load(*fileName, cbOnLine->isChecked());
@@ -537,7 +568,6 @@ void TForm1::showLoadedList()
     // The one-pixel resize lays the list's columns out anew.
     resize(width(), height() + 1);
     resize(width(), height() - 1);
-    UpdateControls(true);
     Seznam->setFocus();
     Seznam->clearSelection();
     if (!m_document.entries().isEmpty())
@@ -548,12 +578,10 @@ void TForm1::btnUlozClick()
 {
     if (m_transfers->SaveToDevice())
         return;
-    const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName);
+    const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName());
     if (!fileName)
         return;
     m_commands.save(*fileName);
-    UpdateControls(true);
-    btnNovy->setEnabled(true);
     showOutcome(m_outcome.saved(*fileName));
 }
 
@@ -565,12 +593,6 @@ void TForm1::LoadDeviceFile(const QString &fileName)
 void TForm1::WriteDeviceFile(const QString &fileName)
 {
     m_commands.WriteDeviceFile(fileName);
-}
-
-void TForm1::SpinVerzeChange()
-{
-    btnPosli->setEnabled(false);
-    btnNovy->setEnabled(false);
 }
 
 // ---- transfers (TransferSession) -------------------------------------------
@@ -716,6 +738,18 @@ void TForm1::Pesluj1Click()
 {
     if (m_transfers->ListCommandsAllowed())
         m_listCommands->Pesluj1Click();
+}
+
+void TForm1::undoEdit()
+{
+    if (m_transfers->ListCommandsAllowed())
+        m_document.undoStack().undo();
+}
+
+void TForm1::redoEdit()
+{
+    if (m_transfers->ListCommandsAllowed())
+        m_document.undoStack().redo();
 }
 
 bool TForm1::SeznamKeyDown(int key)

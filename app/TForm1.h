@@ -100,9 +100,11 @@ public:
     void Pesluj1Click();
     // Enter, Insert and Delete on the list; true when the key is taken for its command.
     bool SeznamKeyDown(int key);
+    // Undo and Redo of the list's edits (popup items, Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z).
+    void undoEdit();
+    void redoEdit();
     void cbOnLineClick();
     void cbJazykChange();
-    void SpinVerzeChange();
     void Label2Click();
     void Timer1Timer();
     // Notifications of the port ComPort1.
@@ -147,6 +149,10 @@ private:
     void resizeListColumns();
     void showError(const QString &message);
     void showLoadedList();
+    // The document changed: the controls, the Undo and Redo items and the title follow it.
+    void showDocumentState();
+    void showUndoCaptions();
+    void showTitle();
     ControlStates controlStates(bool ready) const;
 
     Prompts &m_prompts;
@@ -187,6 +193,8 @@ private:
     QAction *tisk1 = nullptr;
     QAction *Smazat1 = nullptr;
     QAction *Pesluj1 = nullptr;
+    QAction *UndoItem = nullptr;
+    QAction *RedoItem = nullptr;
     TransferProgressPanel *Progress = nullptr;
     QPushButton *btnZrus = nullptr;
     QLabel *StatusText = nullptr;

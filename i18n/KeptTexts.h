@@ -22,6 +22,17 @@ struct KeptTexts {
     QByteArray receptionKept;    // 66: a reception cut by the line; %1 the file that keeps what arrived
     QByteArray deleteOnDevice;   // 67: question before a device file is deleted; %1 its number, %2 its name
     QByteArray noDeviceData;     // 68: a loaded file held no device data; %1 the file
+    QByteArray undoItem;         // 69: popup item that undoes an edit; %1 the edit (73 to 79)
+    QByteArray redoItem;         // 70: popup item that redoes an edit; %1 the edit (73 to 79)
+    QByteArray nothingToUndo;    // 71: the undo item while there is nothing to undo
+    QByteArray nothingToRedo;    // 72: the redo item while there is nothing to redo
+    QByteArray editRecordEdit;   // 73: an edit of a record header; %1 its number
+    QByteArray editFieldEdit;    // 74: an edit of a field entry; %1 the field's position
+    QByteArray addRecordEdit;    // 75: a record added; %1 its number
+    QByteArray addFieldEdit;     // 76: a field added to every record; %1 its position
+    QByteArray deleteRecordEdit; // 77: a record deleted; %1 its number
+    QByteArray deleteFieldEdit;  // 78: a field deleted from every record; %1 its position
+    QByteArray renumberEdit;     // 79: the records renumbered
     // The status line's outcomes of the last command (see CommandOutcome).
     QByteArray loaded;          // 80: %1 the file, %2 its entries
     QByteArray saved;           // 81: %1 the file

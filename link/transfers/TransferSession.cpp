@@ -179,7 +179,7 @@ bool TransferSession::PauseWithEvents(int passes)
 
 void TransferSession::Send()
 {
-    const QString fileName = m_document.openDialogFileName;
+    const QString fileName = m_document.openDialogFileName();
     const QByteArray bytes = ReadWholeFile(fileName);
     if (enter(Event::Send) && upload(bytes))
         m_view.showStatus(m_outcome.sent(fileName, UploadText::lineCount(bytes)));
@@ -238,14 +238,14 @@ bool TransferSession::moveUploadOn(UploadWriter &writer)
 
 void TransferSession::Receive()
 {
-    const std::optional<QString> fileName = m_view.chooseReceiveFile(m_document.saveDialogFileName);
+    const std::optional<QString> fileName = m_view.chooseReceiveFile(m_document.saveDialogFileName());
     if (!fileName || !enter(Event::Receive))
         return;
-    m_document.saveDialogFileName = *fileName;
-    m_document.setFileName(*fileName); // the title names the file being received
+    m_document.adoptSaveFileName(*fileName);
+    m_document.adoptFileName(*fileName); // the title names the file being received
     // Until the received file is opened the list is no file Send could upload.
-    m_document.listSaved = false;
-    m_document.entries().clear();
+    m_document.markNotAFile();
+    m_document.clearList();
     m_receiver.clear();
     m_cancelled = false;
     openPort();
@@ -262,7 +262,7 @@ void TransferSession::OnLineSwitched()
         return;
     }
     m_receiver.clear();
-    m_document.entries().clear();
+    m_document.clearList();
     m_cancelled = false;
     if (ticked) {
         // The flow-control box keeps showing its own choice.
@@ -290,7 +290,7 @@ bool TransferSession::OpenDirectoryRow()
 {
     if (!LinkStateMachine::onLine(m_link.state()) || m_link.deviceFileOpen())
         return false;
-    m_document.listSaved = false;
+    m_document.markNotAFile();
     int row = -1;
     QByteArray number;
     if (!m_link.directoryShown() || !selectedNumber(row, number))
@@ -342,13 +342,13 @@ bool TransferSession::SaveToDevice()
         return true;
     const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number));
     const CheckedPlainFile file = ComposeCheckedDeviceVariantFile(
-        m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(), m_document.keptSapLine,
-        m_document.keptSrnLine, QDateTime::currentDateTime());
+        m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(), m_document.keptSapLine(),
+        m_document.keptSrnLine(), QDateTime::currentDateTime());
     const QString kept =
         QFileInfo(m_transferFile).dir().filePath("writeback-" + QString::fromLatin1(fileNumber) + ".txt");
     WriteFileSafely(kept, file.bytes);
-    m_document.saveDialogFileName = kept;
-    m_document.openDialogFileName = kept;
+    m_document.adoptSaveFileName(kept);
+    m_document.adoptOpenFileName(kept);
     m_writeBack = {fileNumber, kept, int(file.bytes.count("\r\n"))};
     const std::optional<LinkStateMachine::Step> step = enter(Event::WriteBack, fileNumber);
     m_receiver.clear();
@@ -368,7 +368,7 @@ void TransferSession::Back()
     if (!step)
         return;
     m_receiver.clear();
-    m_document.entries().clear();
+    m_document.clearList();
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
     sendCommands(step->commands);
@@ -388,7 +388,7 @@ void TransferSession::Cancel()
     });
     const std::optional<LinkStateMachine::Step> step = enter(Event::Cancel);
     if (step && !step->commands.isEmpty()) {
-        m_document.entries().clear();
+        m_document.clearList();
         m_cancelled = false;
         sendCommands(step->commands);
     }
@@ -540,7 +540,7 @@ std::optional<QString> TransferSession::keepReceivedPart(State cut)
     if (!LinkStateMachine::receivesFile(cut) || arrived.isEmpty())
         return std::nullopt;
     const QString part =
-        (LinkStateMachine::onLine(cut) ? m_transferFile : m_document.saveDialogFileName) + QStringLiteral(".part");
+        (LinkStateMachine::onLine(cut) ? m_transferFile : m_document.saveDialogFileName()) + QStringLiteral(".part");
     try {
         WriteFileSafely(part, arrived);
     } catch (const std::exception &failure) {
@@ -594,8 +594,8 @@ void TransferSession::take(const LinkReceiver::Item &item)
         if (!enter(Event::DeviceReadyForFile))
             return;
         m_answerLimit.stop();
-        m_document.openDialogFileName = m_document.saveDialogFileName;
-        upload(ReadWholeFile(m_document.openDialogFileName));
+        m_document.openSaveFileName();
+        upload(ReadWholeFile(m_document.openDialogFileName()));
         return;
     case LinkReceiver::Kind::FileText:
         if (const std::optional<QByteArray> line = m_receiver.buffer().logLine(item.text))
@@ -612,8 +612,8 @@ void TransferSession::storeFile()
     m_cancelled = false;
     const bool onLine = LinkStateMachine::onLine(m_link.state());
     if (onLine)
-        m_document.saveDialogFileName = m_transferFile;
-    WriteFileSafely(m_document.saveDialogFileName, m_receiver.buffer().text());
+        m_document.adoptSaveFileName(m_transferFile);
+    WriteFileSafely(m_document.saveDialogFileName(), m_receiver.buffer().text());
     const qint64 bytes = m_receiver.takeFile().size();
     enter(Event::FileReceived);
     if (onLine)
@@ -631,8 +631,8 @@ void TransferSession::showOnLineFile()
         m_view.showProgressPanel(false);
     });
     if (m_link.deviceFileOpen())
-        m_document.openDialogFileName = m_document.saveDialogFileName;
-    loadDeviceFile(m_document.saveDialogFileName);
+        m_document.openSaveFileName();
+    loadDeviceFile(m_document.saveDialogFileName());
 }
 
 // The received file becomes the document's file when it is opened, so the
@@ -640,13 +640,13 @@ void TransferSession::showOnLineFile()
 void TransferSession::finishOfflineReceive(qint64 bytes)
 {
     const auto closeLater = qScopeGuard([this] { Timer1->start(); });
-    m_view.showStatus(m_outcome.received(m_document.saveDialogFileName, bytes));
+    m_view.showStatus(m_outcome.received(m_document.saveDialogFileName(), bytes));
     if (!m_view.openReceivedTicked())
         return;
-    m_document.openDialogFileName = m_document.saveDialogFileName;
+    m_document.openSaveFileName();
     // Opened, the received file is on screen as a loaded one is.
-    m_document.listSaved = true;
-    loadDeviceFile(m_document.openDialogFileName);
+    m_document.markLoaded();
+    loadDeviceFile(m_document.openDialogFileName());
 }
 
 void TransferSession::loadDeviceFile(const QString &fileName)

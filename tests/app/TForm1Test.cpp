@@ -42,14 +42,14 @@ TEST_F(MainWindow, EveryControlExistsUnderItsName)
     EXPECT_TRUE(child<QWidget>("Progress")->isHidden());
 }
 
-TEST_F(MainWindow, PopupMenuHasTwelveEntriesInOrder)
+TEST_F(MainWindow, PopupMenuHasTwelveEntriesInOrderThenUndoAndRedo)
 {
     start();
     const QList<QAction *> actions = child<QMenu>("PopupMenu1")->actions();
-    ASSERT_EQ(actions.size(), 12);
-    const QStringList names = {"Novy",  "",      "Pidat1", "Upravit1", "", "Hledej1",
-                               "Jdina", "tisk1", "",       "Smazat1",  "", "Pesluj1"};
-    for (int i = 0; i < 12; ++i) {
+    ASSERT_EQ(actions.size(), 15);
+    const QStringList names = {"Novy", "",        "Pidat1", "Upravit1", "", "Hledej1",  "Jdina",   "tisk1",
+                               "",     "Smazat1", "",       "Pesluj1",  "", "UndoItem", "RedoItem"};
+    for (int i = 0; i < 15; ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), names[i].isEmpty()) << i;
         if (!names[i].isEmpty()) {
             EXPECT_EQ(actions[i]->objectName(), names[i]) << i;
@@ -156,13 +156,13 @@ TEST_F(MainWindow, ControlStatesAfterStartAndAfterNew)
     EXPECT_TRUE(child<QAction>("Pidat1")->isEnabled());
 }
 
-TEST_F(MainWindow, VersionChangeDisablesSendAndNew)
+TEST_F(MainWindow, VersionChangeDisablesSend)
 {
     start();
-    form->document().listSaved = true;
-    form->UpdateControls(true);
+    form->document().markLoaded();
     ASSERT_TRUE(enabled("btnPosli"));
     child<QWidget>("SpinVerze")->setProperty("value", 3);
     EXPECT_FALSE(enabled("btnPosli"));
-    EXPECT_FALSE(enabled("btnNovy"));
+    // The list is empty: New has nothing to replace and stays offered.
+    EXPECT_TRUE(enabled("btnNovy"));
 }

@@ -188,7 +188,9 @@ TEST(DeviceFileReader, RandomBytesNeverCrashAndOnlyFailWithTheFormatMessages)
 
 TEST(DeviceFileWindowTitle, ShowsTheLastSixteenCharactersOfTheFolder)
 {
-    EXPECT_EQ(DeviceFileWindowTitle("/Data/Devices/Files/a.txt"), "Windows Orba (...a/Devices/Files/a.txt)");
-    EXPECT_EQ(DeviceFileWindowTitle("/home/abc/a.txt"), "Windows Orba (.../home/abc/a.txt)");
-    EXPECT_EQ(DeviceFileWindowTitle("a.txt"), "Windows Orba (...a.txt)");
+    EXPECT_EQ(DeviceFileWindowTitle("/Data/Devices/Files/a.txt", false), "Windows Orba (...a/Devices/Files/a.txt)");
+    EXPECT_EQ(DeviceFileWindowTitle("/home/abc/a.txt", false), "Windows Orba (.../home/abc/a.txt)");
+    EXPECT_EQ(DeviceFileWindowTitle("a.txt", false), "Windows Orba (...a.txt)");
+    // Edits not yet saved: a star after the file name.
+    EXPECT_EQ(DeviceFileWindowTitle("/home/abc/a.txt", true), "Windows Orba (.../home/abc/a.txt*)");
 }
