@@ -22,4 +22,7 @@ struct KeptTexts {
     QByteArray receptionKept;    // 66: a reception cut by the line; %1 the file that keeps what arrived
     QByteArray deleteOnDevice;   // 67: question before a device file is deleted; %1 its number, %2 its name
     QByteArray noDeviceData;     // 68: a loaded file held no device data; %1 the file
+    QByteArray allFilesFilter;   // 133: name of the file dialogs' filter for all files
+    QByteArray textFilesFilter;  // 134: name of the file dialogs' filter for text files
+    QByteArray notFoundTitle;    // 138: title of the message of a Find that reached the end
 };
