@@ -157,15 +157,16 @@ LanguageRows TFrmTisk::languageRows()
 {
     using namespace LanguageTargets;
     return {
-        title("21", this),               // print
-        caption("21", m_print),          // print
-        caption("22", m_allPage),        // whole page
-        caption("23", m_zavrit),         // close
-        caption("40", m_zoomCaption),    // zoom
-        caption("41", m_pageCaption),    // page
-        kept("140", &m_titles.building), // title while the pages are built
-        kept("141", &m_titles.finished), // title once they are built
-        kept("142", &m_titles.printing), // title while printing
+        title("21", this),                              // print
+        caption("21", m_print),                         // print
+        caption("22", m_allPage),                       // whole page
+        caption("23", m_zavrit),                        // close
+        caption("40", m_zoomCaption),                   // zoom
+        caption("41", m_pageCaption),                   // page
+        kept("140", &m_titles.building),                // title while the pages are built
+        kept("141", &m_titles.finished),                // title once they are built
+        kept("142", &m_titles.printing),                // title while printing
+        kept("143", &PrintPreview->PrintFailedMessage), // a print that cannot start
     };
 }
 

@@ -337,12 +337,18 @@ TEST_F(PrintWindow, CancelledDialogLeavesTheWindowOpen)
     EXPECT_EQ(preview().TotalPages(), 1);
 }
 
-TEST_F(PrintWindow, APrintThatCannotStartIsShownAndTheWindowStays)
+TEST_F(PrintWindow, APrintThatCannotStartIsShownInTheLanguageAndTheWindowStays)
 {
     open(5);
     printInto(dir.filePath("missing/listing.pdf"));
-    ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors.front().contains("missing/listing.pdf"));
+    applySection(deliveredLanguageFile(),
+                 "\xE8"
+                 "e\x9Atina",
+                 window.languageRows());
+    printInto(dir.filePath("missing/listing.pdf"));
+    ASSERT_EQ(prompts.errors.size(), 2);
+    EXPECT_EQ(prompts.errors[0], "Unable to print to " + dir.filePath("missing/listing.pdf"));
+    EXPECT_EQ(prompts.errors[1], QString::fromUtf8("Nelze tisknout do ") + dir.filePath("missing/listing.pdf"));
     EXPECT_TRUE(window.isVisible());
 }
 
