@@ -14,10 +14,12 @@
 #include "document/DeviceFileTitle.h"
 #include "editing/FindCommand.h"
 #include "editing/TEditFrm.h"
+#include "editing/TFindDialog.h"
 #include "editing/TfrmSeznam.h"
 #include "editing/UndoCaptions.h"
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
+#include "i18n/LanguageTable.h"
 #include "link/port/TComPort.h"
 #include "link/settings/ComPortSettingsFile.h"
 #include "link/settings/boxes/TComComboBox.h"
@@ -37,8 +39,11 @@
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -74,12 +79,14 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     buildPort(std::move(serialSystem));
     buildTopPanel();
     buildList();
+    layout->addWidget(Panel_Tlacitka);
+    layout->addWidget(Seznam, 1);
+    // The find window belongs to the window that holds the list.
     m_find = new FindCommand(*Seznam, m_document.entries(), Texts, m_prompts, this);
     buildPopupMenu();
     buildProgressPanel();
     buildStatusLine();
-    layout->addWidget(Panel_Tlacitka);
-    layout->addWidget(Seznam, 1);
+    setKeyboardOrder();
 
     m_transferView = std::make_unique<TransferWindowView>(
         TransferWindowParts{*this, *cbOnLine, *cbOtevri, *Seznam, *StatusText, *Progress,
@@ -200,7 +207,9 @@ QLayout *TForm1::buildOptionsRow()
     auto *options = new QHBoxLayout;
     options->addWidget(cbOnLine);
     options->addWidget(cbOtevri);
-    options->addWidget(cbJazyk, 1);
+    // A wider window widens the list, not the language box.
+    options->addWidget(cbJazyk);
+    options->addStretch(1);
     return options;
 }
 
@@ -247,8 +256,13 @@ void TForm1::buildList()
     // Every row has the same height, which keeps a list of a million entries fast.
     Seznam->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Seznam->verticalHeader()->setDefaultSectionSize(Seznam->fontMetrics().height() + 4);
-    Seznam->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The operator may size any column; the others share what is left.
+    Seznam->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Seznam->horizontalHeader()->setHighlightSections(false);
+    connect(Seznam->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { keepColumnWidth(column, width); });
+    // Tab leaves the list for the next control; the arrow keys move within it.
+    Seznam->setTabKeyNavigation(false);
     Seznam->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Seznam->setContextMenuPolicy(Qt::CustomContextMenu);
     Seznam->viewport()->installEventFilter(this);
@@ -317,18 +331,89 @@ void TForm1::placeProgressPanel()
 
 void TForm1::resizeListColumns()
 {
-    const auto widths = ComputeListColumnWidths(Seznam->viewport()->width());
+    // The widest number as the list draws it in its font: the cell the style
+    // needs for the text, and the grid line.
+    QStyleOptionViewItem cell;
+    cell.initFrom(Seznam);
+    cell.font = Seznam->font();
+    cell.fontMetrics = QFontMetrics(cell.font);
+    cell.features = QStyleOptionViewItem::HasDisplay;
+    int widest = 0;
+    for (const char *number : WidestNumbers) {
+        cell.text = QLatin1StringView(number);
+        widest =
+            std::max(widest, Seznam->style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, {}, Seznam).width());
+    }
+    const auto widths =
+        ComputeListColumnWidths(Seznam->viewport()->width(), NumberColumnWidth(widest + 1), m_chosenColumnWidths);
+    const QScopedValueRollback sizing(m_sizingColumns, true);
     for (int column = 0; column < EntryModel::ColumnCount; ++column)
         Seznam->setColumnWidth(column, widths[static_cast<size_t>(column)]);
 }
 
+void TForm1::keepColumnWidth(int column, int width)
+{
+    if (!m_sizingColumns && column >= 0 && column < EntryModel::ColumnCount)
+        m_chosenColumnWidths[static_cast<size_t>(column)] = width;
+}
+
+void TForm1::setKeyboardOrder()
+{
+    QList<QWidget *> order = {btnNacti,  btnUloz, btnHledej, btnPosli, btnPrijmi,
+                              btnSeznam, btnZpet, btnNovy,   btnTisk,  btnKonec};
+    for (TComComboBox *box : m_portBoxes)
+        order.append(box);
+    order << cbOnLine << cbOtevri << cbJazyk << Panel1->tabOrder() << Seznam;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 // ---- settings -------------------------------------------------------------
+
+LanguageRows TForm1::languageRows()
+{
+    using namespace LanguageTargets;
+    QAbstractItemModel *list = &m_document.entries();
+    LanguageRows rows = {
+        caption("1", btnNacti),     // load
+        caption("2", btnUloz),      // save
+        caption("3", btnHledej),    // find
+        caption("4", btnPosli),     // send
+        caption("5", btnPrijmi),    // receive
+        caption("6", btnNovy),      // new
+        caption("7", btnKonec),     // exit
+        caption("8", cbOtevri),     // open a received file
+        caption("10", btnZpet),     // back
+        caption("30", btnSeznam),   // go to
+        caption("20", btnZrus),     // cancel the transfer
+        caption("21", btnTisk),     // print
+        columnTitle("24", list, 1), // name or offset
+        columnTitle("25", list, 3), // character or number
+        menuItem("6", Novy),        // new
+        menuItem("26", Pidat1),     // add
+        menuItem("27", Upravit1),   // edit
+        menuItem("3", Hledej1),     // find
+        menuItem("30", Jdina),      // go to
+        menuItem("21", tisk1),      // print
+        menuItem("28", Smazat1),    // delete
+        menuItem("29", Pesluj1),    // renumber
+        caption("131", cbOnLine),   // on line
+    };
+    // Qt's own texts (message box buttons, file and print dialogs) in the language named by its code.
+    rows.push_back({"130", [this](const QByteArray &code) { m_qtTranslation.use(code); }});
+    return rows;
+}
 
 void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSeznam *frmSeznam)
 {
     m_editFrm = editFrm;
     m_frmTisk = frmTisk;
     m_frmSeznam = frmSeznam;
+    m_languageRows = languageRows();
+    for (LanguageRows window :
+         {Panel1->languageRows(), m_frmSeznam->languageRows(), m_frmTisk->languageRows(), m_editFrm->languageRows(),
+          m_find->findDialog()->languageRows(), LanguageTable::keptRows(Texts)})
+        m_languageRows.insert(m_languageRows.end(), window.begin(), window.end());
     m_frmSeznam->SetEntryList(*Seznam, m_document.entries(), Texts);
     connect(editFrm, &TEditFrm::conversionFailed, this,
             [this, editFrm](const QString &message) { m_prompts.showError(editFrm, message); });
@@ -363,8 +448,7 @@ void TForm1::applyBoxLanguage()
 {
     // The section is the box's text as it stands at each lookup.
     ApplyLanguage(
-        m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); },
-        {this, m_editFrm, m_frmTisk, m_frmSeznam}, Texts);
+        m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); }, m_languageRows);
     SetFileFailureWords(FileFailureWordsOf(Texts));
     describePortBoxes();
     showUndoCaptions();
@@ -691,7 +775,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Seznam && event->type() == QEvent::KeyPress)
         return SeznamKeyDown(static_cast<QKeyEvent *>(event)->key());
-    if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
+    if ((watched == Seznam->viewport() && event->type() == QEvent::Resize) ||
+        (watched == Seznam && event->type() == QEvent::FontChange)) {
         resizeListColumns();
         placeProgressPanel();
     }

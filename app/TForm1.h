@@ -7,11 +7,14 @@
 #include "editing/ListCommands.h"
 #include "i18n/CommandOutcome.h"
 #include "i18n/KeptTexts.h"
+#include "i18n/LanguageRow.h"
 #include "i18n/ProfileFile.h"
+#include "i18n/QtTranslation.h"
 #include "link/port/ComTypes.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -135,6 +138,11 @@ private:
     QPushButton *addButton(const char *name, const char *caption, const char *hint, void (TForm1::*handler)());
     QAction *addMenuItem(const char *name, const char *caption, void (TForm1::*handler)());
     void fillLanguageBox(const QList<QByteArray> &languages, int active);
+    // The main window's own numbered texts and the controls that show them.
+    LanguageRows languageRows();
+    // Tab and Shift+Tab: the command buttons, the port boxes, the check boxes
+    // and the language box, the header values, then the list.
+    void setKeyboardOrder();
     // Puts the texts of the language the box's text names on every window.
     void applyBoxLanguage();
     void describePortBoxes();
@@ -147,6 +155,8 @@ private:
     void fitToCaptions();
     void placeProgressPanel();
     void resizeListColumns();
+    // A column the operator sized keeps its width from then on.
+    void keepColumnWidth(int column, int width);
     void showError(const QString &message);
     void showLoadedList();
     // The document changed: the controls, the Undo and Redo items and the title follow it.
@@ -166,6 +176,12 @@ private:
     TfrmSeznam *m_frmSeznam = nullptr;
     FindCommand *m_find = nullptr;
     std::unique_ptr<ListCommands> m_listCommands;
+    // Every window's numbered texts, walked by each change of language.
+    LanguageRows m_languageRows;
+    QtTranslation m_qtTranslation;
+    // The widths the operator gave the list's columns (0: none).
+    std::array<int, 4> m_chosenColumnWidths{};
+    bool m_sizingColumns = false;
 
     QFrame *Panel_Tlacitka = nullptr;
     QPushButton *btnNacti = nullptr;

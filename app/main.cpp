@@ -47,6 +47,7 @@ int main(int argc, char **argv)
 
     QtPrompts prompts;
     const std::unique_ptr<TForm1> form = CreateProgramWindows(prompts, ProgramFiles::languageFile());
+    prompts.setTexts(&form->Texts);
     form->show();
     return QApplication::exec();
 }

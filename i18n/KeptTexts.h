@@ -64,4 +64,7 @@ struct KeptTexts {
     QByteArray diskFull;         // 127: reason: no space left
     QByteArray diskReadOnly;     // 128: reason: a read-only file system
     QByteArray fileRefused;      // 129: reason: any other refusal of the system
+    QByteArray allFilesFilter;   // 133: name of the file dialogs' filter for all files
+    QByteArray textFilesFilter;  // 134: name of the file dialogs' filter for text files
+    QByteArray notFoundTitle;    // 138: title of the message of a Find that reached the end
 };

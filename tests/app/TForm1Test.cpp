@@ -66,7 +66,7 @@ TEST_F(MainWindow, ListHasFourColumnsWithinTheirLimits)
     EXPECT_EQ(list->model()->headerData(2, Qt::Horizontal).toString(), "Hex");
     form->show();
     QTest::qWait(10);
-    EXPECT_EQ(list->columnWidth(0), 35);
+    EXPECT_GE(list->columnWidth(0), 35);
     EXPECT_GE(list->columnWidth(1), 150);
     EXPECT_LE(list->columnWidth(1), 300);
     EXPECT_GE(list->columnWidth(3), 90);
