@@ -30,5 +30,7 @@ ControlStates ComputeControlStates(const ControlStateInputs &in)
     s.menuPrint = usable;
     s.menuDelete = usable && !in.deviceFileOpen;
     s.menuRenumber = usable && offline;
+    // On Line and ready, the list is the directory when it is no device file.
+    s.menuBackup = in.ready && in.online && !in.deviceFileOpen;
     return s;
 }

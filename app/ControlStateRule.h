@@ -17,7 +17,7 @@ struct ControlStates {
          print = false, goTo = false, back = false, topPanel = false, headerValues = false, openReceived = false;
     // Items of the list's popup menu.
     bool menuNew = false, menuAdd = false, menuEdit = false, menuFind = false, menuGoTo = false, menuPrint = false,
-         menuDelete = false, menuRenumber = false;
+         menuDelete = false, menuRenumber = false, menuBackup = false;
 
     bool operator==(const ControlStates &) const = default;
 };

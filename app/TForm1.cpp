@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/BackupCommand.h"
 #include "app/ContactLabel.h"
 #include "app/ControlStateRule.h"
 #include "app/HeaderValueStrip.h"
@@ -87,6 +88,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
                                       ProgramFiles::transferFileFor(languageFile), this);
     connect(&m_transfers->timer(), &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
     connect(m_transfers, &TransferSession::closeRequested, this, &QWidget::close);
+    m_backup = std::make_unique<BackupCommand>(*this, *m_transfers, m_document, *m_transferView, Texts, m_prompts);
 
     resize(426, 724);
     fitToCaptions();
@@ -284,6 +286,8 @@ void TForm1::buildPopupMenu()
     Smazat1 = addMenuItem("Smazat1", "28", &TForm1::Smazat1Click);
     PopupMenu1->addSeparator();
     Pesluj1 = addMenuItem("Pesluj1", "29", &TForm1::Pesluj1Click);
+    PopupMenu1->addSeparator();
+    Zalohovat1 = addMenuItem("Zalohovat1", "100", &TForm1::Zalohovat1Click);
 }
 
 void TForm1::buildProgressPanel()
@@ -451,6 +455,7 @@ void TForm1::UpdateMenu(bool ready)
     tisk1->setEnabled(s.menuPrint);
     Smazat1->setEnabled(s.menuDelete);
     Pesluj1->setEnabled(s.menuRenumber);
+    Zalohovat1->setEnabled(s.menuBackup);
 }
 
 // ---- commands -------------------------------------------------------------
@@ -685,6 +690,11 @@ void TForm1::Smazat1Click()
 {
     if (m_transfers->ListCommandsAllowed() && !m_transfers->DeleteDirectoryRow())
         m_listCommands->Smazat1Click();
+}
+
+void TForm1::Zalohovat1Click()
+{
+    m_backup->run();
 }
 
 void TForm1::Pesluj1Click()

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class BackupCommand;
 class ContactLabel;
 class FindCommand;
 class HeaderValueStrip;
@@ -93,6 +94,7 @@ public:
     void Upravit1Click();
     void Smazat1Click();
     void Pesluj1Click();
+    void Zalohovat1Click();
     // Enter, Insert and Delete on the list; true when the key is taken for its command.
     bool SeznamKeyDown(int key);
     void cbOnLineClick();
@@ -180,6 +182,7 @@ private:
     QAction *tisk1 = nullptr;
     QAction *Smazat1 = nullptr;
     QAction *Pesluj1 = nullptr;
+    QAction *Zalohovat1 = nullptr;
     TransferProgressPanel *Progress = nullptr;
     QPushButton *btnZrus = nullptr;
     QLabel *StatusText = nullptr;
@@ -189,4 +192,5 @@ private:
     // The transfers and the window as they see it; the double-click is attached there.
     std::unique_ptr<TransferWindowView> m_transferView;
     TransferSession *m_transfers = nullptr;
+    std::unique_ptr<BackupCommand> m_backup;
 };

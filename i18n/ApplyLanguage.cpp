@@ -148,3 +148,11 @@ void ApplyLanguage(const ProfileFile &file, const std::function<QByteArray()> &s
             Assignment(row, windows).put(CodePage::toUnicode(text));
     }
 }
+
+void ReadKeptTexts(const ProfileFile &file, const QByteArray &section, KeptTexts &kept)
+{
+    for (const LanguageRow &row : LanguageTable::rows()) {
+        if (row.kind == LanguageTargetKind::Kept)
+            kept.*row.kept = file.readString(section, row.key, {});
+    }
+}

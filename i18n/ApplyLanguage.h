@@ -27,3 +27,6 @@ struct LanguageWindows {
 // throws std::runtime_error naming it; the rows before it keep their new texts.
 void ApplyLanguage(const ProfileFile &file, const std::function<QByteArray()> &sectionName,
                    const LanguageWindows &windows, KeptTexts &kept);
+
+// Reads only the kept texts of a language section, for a run without windows.
+void ReadKeptTexts(const ProfileFile &file, const QByteArray &section, KeptTexts &kept);

@@ -92,6 +92,16 @@ constexpr std::array table{
     kept("66", &KeptTexts::receptionKept),
     kept("67", &KeptTexts::deleteOnDevice),
     kept("68", &KeptTexts::noDeviceData),
+    menuItem("100", 13, "Zalohovat1"),
+    kept("101", &KeptTexts::backupFolder),
+    kept("102", &KeptTexts::backupProgress),
+    kept("103", &KeptTexts::backupStored),
+    kept("104", &KeptTexts::backupUnreadable),
+    kept("105", &KeptTexts::backupSummary),
+    kept("106", &KeptTexts::backupFailures),
+    kept("107", &KeptTexts::backupCut),
+    kept("108", &KeptTexts::backupTitle),
+    kept("109", &KeptTexts::backupNothing),
 };
 
 } // namespace

@@ -37,6 +37,8 @@ TEST(ControlStateRule, EveryCombinationOfInputs)
         EXPECT_EQ(s.menuPrint, usable);
         EXPECT_EQ(s.menuDelete, usable && !in.deviceFileOpen);
         EXPECT_EQ(s.menuRenumber, usable && !in.online);
+        // The backup is offered with the directory on the list, an empty one too.
+        EXPECT_EQ(s.menuBackup, in.ready && in.online && !in.deviceFileOpen);
     }
 }
 

@@ -42,14 +42,14 @@ TEST_F(MainWindow, EveryControlExistsUnderItsName)
     EXPECT_TRUE(child<QWidget>("Progress")->isHidden());
 }
 
-TEST_F(MainWindow, PopupMenuHasTwelveEntriesInOrder)
+TEST_F(MainWindow, PopupMenuHasFourteenEntriesInOrder)
 {
     start();
     const QList<QAction *> actions = child<QMenu>("PopupMenu1")->actions();
-    ASSERT_EQ(actions.size(), 12);
-    const QStringList names = {"Novy",  "",      "Pidat1", "Upravit1", "", "Hledej1",
-                               "Jdina", "tisk1", "",       "Smazat1",  "", "Pesluj1"};
-    for (int i = 0; i < 12; ++i) {
+    ASSERT_EQ(actions.size(), 14);
+    const QStringList names = {"Novy",  "", "Pidat1",  "Upravit1", "",        "Hledej1", "Jdina",
+                               "tisk1", "", "Smazat1", "",         "Pesluj1", "",        "Zalohovat1"};
+    for (int i = 0; i < 14; ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), names[i].isEmpty()) << i;
         if (!names[i].isEmpty()) {
             EXPECT_EQ(actions[i]->objectName(), names[i]) << i;

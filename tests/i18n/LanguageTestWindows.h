@@ -35,8 +35,8 @@ inline QString deliveredLanguageFile()
 inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
-    for (const auto &[first, last] :
-         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 68)})
+    for (const auto &[first, last] : {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53),
+                                      std::pair(60, 68), std::pair(100, 109)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
@@ -67,8 +67,8 @@ inline std::unique_ptr<QWidget> mainWindow()
     list->setModel(new QStandardItemModel(0, 4, list));
     auto *menu = new QMenu(main.get());
     menu->setObjectName(QStringLiteral("PopupMenu1"));
-    for (const char *name :
-         {"Novy", "", "Pidat1", "Upravit1", "", "Hledej1", "Jdina", "tisk1", "", "Smazat1", "", "Pesluj1"})
+    for (const char *name : {"Novy", "", "Pidat1", "Upravit1", "", "Hledej1", "Jdina", "tisk1", "", "Smazat1", "",
+                             "Pesluj1", "", "Zalohovat1"})
         (*name ? menu->addAction(QString()) : menu->addSeparator())->setObjectName(QLatin1StringView(name));
     return main;
 }
@@ -124,7 +124,7 @@ inline void expectLanguageTexts(const LanguageWindows &windows, const KeptTexts 
     const std::pair<QWidget *, const char *> targets[] = {
         {windows.main, "btnNacti=1 btnUloz=2 btnHledej=3 btnPosli=4 btnPrijmi=5 btnNovy=6 btnKonec=7 cbOtevri=8 "
                        "Label1=9 btnZpet=10 btnZrus=20 btnTisk=21 btnSeznam=30 Seznam:1=24 Seznam:3=25 Novy=6 "
-                       "Pidat1=26 Upravit1=27 Hledej1=3 Jdina=30 tisk1=21 Smazat1=28 Pesluj1=29"},
+                       "Pidat1=26 Upravit1=27 Hledej1=3 Jdina=30 tisk1=21 Smazat1=28 Pesluj1=29 Zalohovat1=100"},
         {windows.edit, "CisloLabel=42 JmenoLabel=43 ZnakLabel=44 Zrusit=45"},
         {windows.print, "PrintBtn=21 AllPageBtn=22 ZavritBtn=23 Label3=40 Label1=41"},
         {windows.goTo, "frmSeznam=30 Label1=30"}};
@@ -138,12 +138,15 @@ inline void expectLanguageTexts(const LanguageWindows &windows, const KeptTexts 
     EXPECT_EQ(shown(windows.edit, "rg_Hex_Format"), u' ' + text("46") + u' ');
 
     const std::pair<const QByteArray *, const char *> keptTexts[] = {
-        {&kept.writeBackMessage, "11"}, {&kept.notFoundEnding, "12"},  {&kept.namesUnit, "31"},
-        {&kept.lineErrorTitle, "50"},   {&kept.parityError, "51"},     {&kept.breakError, "52"},
-        {&kept.framingError, "53"},     {&kept.renumberRefused, "60"}, {&kept.writeBackFailed, "61"},
-        {&kept.writtenBack, "62"},      {&kept.deviceSilent, "63"},    {&kept.checkTheLine, "64"},
-        {&kept.cancelEndsWait, "65"},   {&kept.receptionKept, "66"},   {&kept.deleteOnDevice, "67"},
-        {&kept.noDeviceData, "68"}};
+        {&kept.writeBackMessage, "11"}, {&kept.notFoundEnding, "12"},    {&kept.namesUnit, "31"},
+        {&kept.lineErrorTitle, "50"},   {&kept.parityError, "51"},       {&kept.breakError, "52"},
+        {&kept.framingError, "53"},     {&kept.renumberRefused, "60"},   {&kept.writeBackFailed, "61"},
+        {&kept.writtenBack, "62"},      {&kept.deviceSilent, "63"},      {&kept.checkTheLine, "64"},
+        {&kept.cancelEndsWait, "65"},   {&kept.receptionKept, "66"},     {&kept.deleteOnDevice, "67"},
+        {&kept.noDeviceData, "68"},     {&kept.backupFolder, "101"},     {&kept.backupProgress, "102"},
+        {&kept.backupStored, "103"},    {&kept.backupUnreadable, "104"}, {&kept.backupSummary, "105"},
+        {&kept.backupFailures, "106"},  {&kept.backupCut, "107"},        {&kept.backupTitle, "108"},
+        {&kept.backupNothing, "109"}};
     for (const auto &[slot, key] : keptTexts)
         EXPECT_EQ(CodePage::toUnicode(*slot), text(key)) << "kept text " << key;
 }
