@@ -103,7 +103,7 @@ std::optional<QByteArray> DeviceBackup::readFile(const Row &row, const Outcome &
     m_view.setProgress(m_index - 1, m_count);
     showProgress(0);
     m_session.ReadForBackup(row.number,
-                            text(m_texts.backupCut, "The backup stopped; stored: %1").arg(storedSoFar(outcome)));
+                            text(m_texts.backupCut, "The backup stopped; stored before: %1").arg(storedSoFar(outcome)));
     m_session.WaitWhileIn(State::BackingUp);
     return m_session.takeBackupFile();
 }
@@ -125,7 +125,8 @@ void DeviceBackup::store(const QString &name, const QByteArray &bytes, Outcome &
         emit fileEnded(text(m_texts.backupStored, "%1 stored, %2 bytes").arg(name).arg(bytes.size()));
         return;
     }
-    outcome.failures << text(m_texts.backupUnreadable, "%1 does not read back: %2").arg(name, why);
+    outcome.failures
+        << text(m_texts.backupUnreadable, "%1 does not read back: %2; it is kept as received").arg(name, why);
     emit fileEnded(outcome.failures.last());
 }
 
