@@ -5,8 +5,8 @@
 #include "document/Document.h"
 #include "i18n/KeptTexts.h"
 #include "link/port/TComPort.h"
+#include "link/transfers/RecordingTransferView.h"
 #include "link/transfers/TransferSession.h"
-#include "link/transfers/TransferView.h"
 #include "support/SampleDeviceFiles.h"
 
 #include <QDir>
@@ -19,33 +19,6 @@
 namespace
 {
 
-// A window that remembers what it was told.
-struct BackupView : TransferView {
-    bool onLine = false;
-    bool ready = true;
-    QStringList percentTexts;
-    QStringList lineErrors;
-    QStringList errors;
-    QString status;
-    bool onLineTicked() const override { return onLine; }
-    void setOnLineTicked(bool ticked) override { onLine = ticked; }
-    bool openReceivedTicked() const override { return false; }
-    void updateControls(bool isReady) override { ready = isReady; }
-    void setDoubleClickAttached(bool) override {}
-    int selectedRow() const override { return -1; }
-    void showProgressPanel(bool) override {}
-    void setProgress(qint64, qint64) override {}
-    void setPercentText(QByteArrayView text) override { percentTexts << QString::fromLatin1(text); }
-    void setLogText(QByteArrayView) override {}
-    void addLogLine(QByteArrayView) override {}
-    void showWaiting(const QString &) override {}
-    std::optional<QString> chooseReceiveFile(const QString &) override { return std::nullopt; }
-    bool askYesNo(const QString &) override { return false; }
-    void showError(const QString &message) override { errors << message; }
-    void showLineError(const QString &, const QString &message) override { lineErrors << message; }
-    void showStatus(const QString &text) override { status = text; }
-};
-
 // A backup over the port, against the device simulator in this process at 4800 baud,
 // its answers handed over one to three bytes at a time.
 struct DeviceBackupAgainstTheSimulator : ::testing::Test {
@@ -55,7 +28,7 @@ struct DeviceBackupAgainstTheSimulator : ::testing::Test {
     std::unique_ptr<DeviceSimulator> simulator;
     TComPort port{nullptr};
     Document document;
-    BackupView view;
+    RecordingTransferView view;
     KeptTexts texts;
     TransferSession session{port, document, view, texts, work.filePath("WinOrba.tmp")};
     DeviceBackup backup{session, document, view, texts, backupFolder};
