@@ -37,6 +37,7 @@ bool CommandLine::takeOption(const QStringList &given, qsizetype &index)
     const bool backup = option == "--backup";
     if (!backup && option != "--port")
         return false;
+    m_backupOptionSeen = true;
     bool &taken = backup ? m_backupGiven : m_portGiven;
     QString &value = backup ? m_backup.folder : m_backup.port;
     if (taken || !valueAt(given, index + 1, value)) {
@@ -58,6 +59,12 @@ CommandLine::Request CommandLine::requestOf(const QStringList &given) const
     if (given.size() > 1 || m_portGiven)
         return Request::Refuse;
     return m_flags.constFirst() == "--version" ? Request::Version : Request::Help;
+}
+
+bool CommandLine::answeredBeforeQt() const
+{
+    return m_request == Request::Help || m_request == Request::Version ||
+           (m_request == Request::Refuse && m_backupOptionSeen);
 }
 
 QString CommandLine::answer() const

@@ -25,6 +25,10 @@ public:
     // The line to print for Help and Version (standard output) and Refuse (standard error).
     QString answer() const;
     int exitCode() const { return m_request == Request::Refuse ? 2 : 0; }
+    // Whether the request is answered before Qt starts: help, version, and a
+    // refusal of arguments that name a backup's options, which never open a
+    // window, so that a scheduled run with a wrong argument needs no display either.
+    bool answeredBeforeQt() const;
     // For Backup: the folder and the port.
     const BackupRequest &backup() const { return m_backup; }
 
@@ -38,6 +42,7 @@ private:
     BackupRequest m_backup;
     bool m_backupGiven = false;
     bool m_portGiven = false;
+    bool m_backupOptionSeen = false;
     // Why the arguments are refused; empty: they are not.
     QString m_refusal;
     Request m_request = Request::Run;

@@ -39,9 +39,9 @@ int backUp(const CommandLine &commandLine)
 
 int main(int argc, char **argv)
 {
-    // --help and --version are answered before Qt starts, so they need no display.
+    // --help, --version and a wrong backup request are answered before Qt starts, so they need no display.
     const CommandLine asGiven(argumentList(argc, argv));
-    if (asGiven.request() == CommandLine::Request::Help || asGiven.request() == CommandLine::Request::Version)
+    if (asGiven.answeredBeforeQt())
         return answer(asGiven);
     // The backup runs without a window, so it needs no display either.
     if (asGiven.request() == CommandLine::Request::Backup) {

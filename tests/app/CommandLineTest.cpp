@@ -85,7 +85,12 @@ TEST(CommandLine, ABackupOptionWithoutItsValueOrGivenTwiceIsAUsageError)
         EXPECT_EQ(commandLine.request(), CommandLine::Request::Refuse) << arguments.join(' ').toStdString();
         EXPECT_EQ(commandLine.exitCode(), 2);
         EXPECT_TRUE(commandLine.answer().startsWith(message)) << commandLine.answer().toStdString();
+        // A scheduled run needs no display to learn of its mistake.
+        EXPECT_TRUE(commandLine.answeredBeforeQt());
     }
+    // Qt's own options are taken off the command line before the window's arguments are judged.
+    EXPECT_FALSE(given({"-platform", "offscreen"}).answeredBeforeQt());
+    EXPECT_TRUE(given({"--help"}).answeredBeforeQt());
 }
 
 TEST(CommandLine, HelpTellsOfTheBackup)
