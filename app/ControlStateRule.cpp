@@ -33,5 +33,7 @@ ControlStates ComputeControlStates(const ControlStateInputs &in)
     s.menuRenumber = usable && offline;
     s.menuUndo = in.ready && in.canUndo;
     s.menuRedo = in.ready && in.canRedo;
+    // On Line and ready, the list is the directory when it is no device file.
+    s.menuBackup = in.ready && in.online && !in.deviceFileOpen;
     return s;
 }

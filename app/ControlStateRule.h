@@ -20,7 +20,7 @@ struct ControlStates {
          print = false, goTo = false, back = false, topPanel = false, headerValues = false, openReceived = false;
     // Items of the list's popup menu.
     bool menuNew = false, menuAdd = false, menuEdit = false, menuFind = false, menuGoTo = false, menuPrint = false,
-         menuDelete = false, menuRenumber = false, menuUndo = false, menuRedo = false;
+         menuDelete = false, menuRenumber = false, menuUndo = false, menuRedo = false, menuBackup = false;
 
     bool operator==(const ControlStates &) const = default;
 };

@@ -68,3 +68,11 @@ bool QtPrompts::runModal(QDialog &dialog)
 {
     return dialog.exec() == QDialog::Accepted;
 }
+
+std::optional<QString> QtPrompts::folderName(QWidget *parent, const QString &title, const QString &proposed)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, proposed);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}

@@ -19,6 +19,7 @@ public:
 
     std::optional<QString> openFileName(QWidget *parent, const QString &proposed) override;
     std::optional<QString> saveFileName(QWidget *parent, const QString &proposed) override;
+    std::optional<QString> folderName(QWidget *parent, const QString &title, const QString &proposed) override;
     void showError(QWidget *parent, const QString &message) override;
     void showInformation(QWidget *parent, const QString &title, const QString &message) override;
     void showLineError(QWidget *parent, const QString &title, const QString &message) override;

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "app/BackupCommand.h"
 #include "app/ContactLabel.h"
 #include "app/ControlStateRule.h"
 #include "app/FailureWords.h"
@@ -97,6 +98,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     connect(&m_transfers->timer(), &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
     connect(m_transfers, &TransferSession::closeRequested, this, &QWidget::close);
     connect(&m_document, &Document::changed, this, &TForm1::showDocumentState);
+    m_backup = std::make_unique<BackupCommand>(*this, *m_transfers, m_document, *m_transferView, Texts, m_prompts);
 
     resize(426, 724);
     fitToCaptions();
@@ -302,6 +304,8 @@ void TForm1::buildPopupMenu()
     PopupMenu1->addSeparator();
     UndoItem = addMenuItem("UndoItem", "", &TForm1::undoEdit);
     RedoItem = addMenuItem("RedoItem", "", &TForm1::redoEdit);
+    PopupMenu1->addSeparator();
+    Zalohovat1 = addMenuItem("Zalohovat1", "100", &TForm1::Zalohovat1Click);
 }
 
 void TForm1::buildProgressPanel()
@@ -375,29 +379,30 @@ LanguageRows TForm1::languageRows()
     using namespace LanguageTargets;
     QAbstractItemModel *list = &m_document.entries();
     LanguageRows rows = {
-        caption("1", btnNacti),     // load
-        caption("2", btnUloz),      // save
-        caption("3", btnHledej),    // find
-        caption("4", btnPosli),     // send
-        caption("5", btnPrijmi),    // receive
-        caption("6", btnNovy),      // new
-        caption("7", btnKonec),     // exit
-        caption("8", cbOtevri),     // open a received file
-        caption("10", btnZpet),     // back
-        caption("30", btnSeznam),   // go to
-        caption("20", btnZrus),     // cancel the transfer
-        caption("21", btnTisk),     // print
-        columnTitle("24", list, 1), // name or offset
-        columnTitle("25", list, 3), // character or number
-        menuItem("6", Novy),        // new
-        menuItem("26", Pidat1),     // add
-        menuItem("27", Upravit1),   // edit
-        menuItem("3", Hledej1),     // find
-        menuItem("30", Jdina),      // go to
-        menuItem("21", tisk1),      // print
-        menuItem("28", Smazat1),    // delete
-        menuItem("29", Pesluj1),    // renumber
-        caption("131", cbOnLine),   // on line
+        caption("1", btnNacti),      // load
+        caption("2", btnUloz),       // save
+        caption("3", btnHledej),     // find
+        caption("4", btnPosli),      // send
+        caption("5", btnPrijmi),     // receive
+        caption("6", btnNovy),       // new
+        caption("7", btnKonec),      // exit
+        caption("8", cbOtevri),      // open a received file
+        caption("10", btnZpet),      // back
+        caption("30", btnSeznam),    // go to
+        caption("20", btnZrus),      // cancel the transfer
+        caption("21", btnTisk),      // print
+        columnTitle("24", list, 1),  // name or offset
+        columnTitle("25", list, 3),  // character or number
+        menuItem("6", Novy),         // new
+        menuItem("26", Pidat1),      // add
+        menuItem("27", Upravit1),    // edit
+        menuItem("3", Hledej1),      // find
+        menuItem("30", Jdina),       // go to
+        menuItem("21", tisk1),       // print
+        menuItem("28", Smazat1),     // delete
+        menuItem("29", Pesluj1),     // renumber
+        menuItem("100", Zalohovat1), // back up the device
+        caption("131", cbOnLine),    // on line
     };
     // Qt's own texts (message box buttons, file and print dialogs) in the language named by its code.
     rows.push_back({"130", [this](const QByteArray &code) { m_qtTranslation.use(code); }});
@@ -555,6 +560,7 @@ void TForm1::UpdateMenu(bool ready)
     Pesluj1->setEnabled(s.menuRenumber);
     UndoItem->setEnabled(s.menuUndo);
     RedoItem->setEnabled(s.menuRedo);
+    Zalohovat1->setEnabled(s.menuBackup);
     showUndoCaptions();
 }
 
@@ -817,6 +823,11 @@ void TForm1::Smazat1Click()
 {
     if (m_transfers->ListCommandsAllowed() && !m_transfers->DeleteDirectoryRow())
         m_listCommands->Smazat1Click();
+}
+
+void TForm1::Zalohovat1Click()
+{
+    m_backup->run();
 }
 
 void TForm1::Pesluj1Click()

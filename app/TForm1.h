@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+class BackupCommand;
 class ContactLabel;
 class FindCommand;
 class HeaderValueStrip;
@@ -101,6 +102,7 @@ public:
     void Upravit1Click();
     void Smazat1Click();
     void Pesluj1Click();
+    void Zalohovat1Click();
     // Enter, Insert and Delete on the list; true when the key is taken for its command.
     bool SeznamKeyDown(int key);
     // Undo and Redo of the list's edits (popup items, Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z).
@@ -211,6 +213,7 @@ private:
     QAction *Pesluj1 = nullptr;
     QAction *UndoItem = nullptr;
     QAction *RedoItem = nullptr;
+    QAction *Zalohovat1 = nullptr;
     TransferProgressPanel *Progress = nullptr;
     QPushButton *btnZrus = nullptr;
     QLabel *StatusText = nullptr;
@@ -220,4 +223,5 @@ private:
     // The transfers and the window as they see it; the double-click is attached there.
     std::unique_ptr<TransferWindowView> m_transferView;
     TransferSession *m_transfers = nullptr;
+    std::unique_ptr<BackupCommand> m_backup;
 };

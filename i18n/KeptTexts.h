@@ -44,6 +44,15 @@ struct KeptTexts {
     QByteArray stopped;         // 87: a command that did not complete; %1 the reason
     QByteArray undone;          // 88: %1 the command undone
     QByteArray redone;          // 89: %1 the command redone
+    QByteArray backupFolder;     // 101: title of the question for the folder a backup goes to
+    QByteArray backupProgress;   // 102: a backup's progress; %1 file, %2 of files, %3 its name, %4 bytes so far
+    QByteArray backupStored;     // 103: a file stored and read back; %1 its name, %2 its bytes
+    QByteArray backupUnreadable; // 104: a file stored that does not read back; %1 its name, %2 why
+    QByteArray backupSummary;    // 105: end of a backup; %1 files stored, %2 of files, %3 bytes, %4 the folder
+    QByteArray backupFailures;   // 106: the files that failed; %1 their names
+    QByteArray backupCut;        // 107: a backup cut by the line; %1 what was stored
+    QByteArray backupTitle;      // 108: title of the backup's summary box
+    QByteArray backupNothing;    // 109: what a backup cut before its first file had stored
     QByteArray portBox;          // 110: tool tip of the port box (a listed name or a typed path)
     QByteArray dataBitsBox;      // 111: tool tip of the data bits box
     QByteArray baudRateBox;      // 112: tool tip of the baud rate box

@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QStringList>
@@ -26,7 +27,6 @@
 namespace
 {
 
-constexpr int FileNumberWidth = 3;
 // The longest an upload waits for the port's output queue before the window handles its events again.
 constexpr int UploadWaitMs = 5;
 
@@ -108,8 +108,10 @@ std::optional<LinkStateMachine::Step> TransferSession::enter(Event event, QByteA
         m_view.updateControls(false);
     if (step && LinkStateMachine::writingBack(from) && !m_link.writingBack())
         writeBackEnded(event);
-    if (step)
+    if (step) {
         watchForAnswer();
+        emit linkChanged();
+    }
     return step;
 }
 
@@ -295,7 +297,8 @@ bool TransferSession::OpenDirectoryRow()
     QByteArray number;
     if (!m_link.directoryShown() || !selectedNumber(row, number))
         return true;
-    const std::optional<LinkStateMachine::Step> step = enter(Event::OpenRow, DeviceFileNumber(FileNumberWidth, number));
+    const std::optional<LinkStateMachine::Step> step =
+        enter(Event::OpenRow, DeviceFileNumber(LinkCommands::FileNumberWidth, number));
     m_receiver.clear();
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
@@ -314,7 +317,7 @@ bool TransferSession::DeleteDirectoryRow()
     QByteArray number;
     if (!m_link.directoryShown() || !selectedNumber(row, number))
         return true;
-    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, number);
+    const QByteArray fileNumber = DeviceFileNumber(LinkCommands::FileNumberWidth, number);
     const QByteArray name = m_document.entries().at(row).cell(Entry::NameOffset).trimmed();
     if (!m_view.askYesNo(CodePage::toUnicode(m_texts.deleteOnDevice)
                              .arg(CodePage::toUnicode(fileNumber), CodePage::toUnicode(name))))
@@ -340,7 +343,8 @@ bool TransferSession::SaveToDevice()
         return false;
     if (!m_link.deviceFileOpen() || m_document.entries().isEmpty())
         return true;
-    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number));
+    const QByteArray fileNumber =
+        DeviceFileNumber(LinkCommands::FileNumberWidth, m_document.entries().at(0).cell(Entry::Number));
     const CheckedPlainFile file = ComposeCheckedDeviceVariantFile(
         m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(), m_document.keptSapLine(),
         m_document.keptSrnLine(), QDateTime::currentDateTime());
@@ -372,6 +376,30 @@ void TransferSession::Back()
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
     sendCommands(step->commands);
+}
+
+void TransferSession::ReadForBackup(QByteArrayView fileNumber, const QString &cutNote)
+{
+    const std::optional<LinkStateMachine::Step> step = enter(Event::BackUpRow, fileNumber);
+    if (!step)
+        return;
+    m_receiver.clear();
+    m_backupFile.reset();
+    m_backupCutNote = cutNote;
+    sendCommands(step->commands);
+}
+
+void TransferSession::WaitWhileIn(State state)
+{
+    if (m_link.state() != state)
+        return;
+    const LoopScope loop(*this);
+    QEventLoop events;
+    connect(this, &TransferSession::linkChanged, &events, [&] {
+        if (m_link.state() != state)
+            events.quit();
+    });
+    events.exec();
 }
 
 // On Line, cancel leaves On Line mode, except during a write-back, which it
@@ -536,6 +564,8 @@ void TransferSession::LineError(TComErrors errors)
 // instead.
 std::optional<QString> TransferSession::keepReceivedPart(State cut)
 {
+    if (cut == State::BackingUp)
+        return m_backupCutNote;
     const QByteArray arrived = m_receiver.buffer().text() + m_receiver.held().toByteArray();
     if (!LinkStateMachine::receivesFile(cut) || arrived.isEmpty())
         return std::nullopt;
@@ -600,15 +630,27 @@ void TransferSession::take(const LinkReceiver::Item &item)
     case LinkReceiver::Kind::FileText:
         if (const std::optional<QByteArray> line = m_receiver.buffer().logLine(item.text))
             m_view.addLogLine(*line);
-        if (m_receiver.buffer().holdsFileEnd() && LinkStateMachine::step(m_link.state(), Event::FileReceived))
+        if (m_receiver.buffer().holdsFileEnd() && LinkStateMachine::step(m_link.state(), Event::FileReceived) &&
+            endLineEnded())
             storeFile();
         return;
     }
 }
 
+// A backup keeps a file byte for byte, so it waits for the end line's line end too.
+bool TransferSession::endLineEnded() const
+{
+    return m_link.state() != State::BackingUp || m_receiver.buffer().text().endsWith('\n');
+}
+
 // A file that cannot be written keeps the buffer, and the next chunk tries again.
 void TransferSession::storeFile()
 {
+    if (m_link.state() == State::BackingUp) {
+        m_backupFile = m_receiver.takeFile();
+        enter(Event::FileReceived);
+        return;
+    }
     m_cancelled = false;
     const bool onLine = LinkStateMachine::onLine(m_link.state());
     if (onLine)
@@ -656,6 +698,10 @@ void TransferSession::loadDeviceFile(const QString &fileName)
 
 void TransferSession::showReceiveProgress()
 {
+    if (m_link.state() == State::BackingUp) {
+        emit backupTextArrived(m_receiver.buffer().text().size());
+        return;
+    }
     m_view.setProgress(m_receiver.buffer().progress(), 100);
     m_view.setPercentText(percentText(m_receiver.buffer().progress()));
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <optional>
+
 #include <functional>
 
 class Document;
@@ -73,6 +75,17 @@ public:
     void Back();
     void Cancel();
 
+    // Reads a directory row's file for a backup (see DeviceBackup): the file is
+    // neither stored nor shown, takeBackupFile() gives it once it has come.
+    // cutNote ends the message a line error or hang-up gives meanwhile, in
+    // place of a kept part: a backup keeps no part of a file.
+    void ReadForBackup(QByteArrayView fileNumber, const QString &cutNote);
+    // The file read for the backup, once; nothing when none has come since.
+    std::optional<QByteArray> takeBackupFile() { return std::exchange(m_backupFile, std::nullopt); }
+    // Handles events while the link is in this state (a loop like the
+    // upload's: a close of the window waits for its end).
+    void WaitWhileIn(LinkStateMachine::State state);
+
     // Notifications of the port.
     void BeforeOpen();
     void AfterClose();
@@ -107,9 +120,15 @@ public:
     const LinkStateMachine &link() const { return m_link; }
     const QString &transferFile() const { return m_transferFile; }
     QTimer &timer() { return *Timer1; }
+    // Counts closes of the port and line errors.
+    quint64 interruptions() const { return m_interruptions; }
 
 signals:
     void closeRequested();
+    // The link's state took an event.
+    void linkChanged();
+    // Bytes of the file read for a backup have arrived: the size so far.
+    void backupTextArrived(qint64 size);
 
 private:
     class LoopScope;
@@ -128,6 +147,7 @@ private:
     bool stillRunning(quint64 interruptions) const;
     bool selectedNumber(int &row, QByteArray &number) const;
     void take(const LinkReceiver::Item &item);
+    bool endLineEnded() const;
     void storeFile();
     void showOnLineFile();
     void finishOfflineReceive(qint64 bytes);
@@ -158,6 +178,9 @@ private:
     } m_writeBack;
     // The device must ask for the file written back within this time.
     QTimer m_answerLimit;
+    // The file read for a backup, and what a line cut during its reading adds to the message.
+    std::optional<QByteArray> m_backupFile;
+    QString m_backupCutNote;
     // Runs while the program waits for the device; restarted by every byte received.
     QTimer m_silence;
 

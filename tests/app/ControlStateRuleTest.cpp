@@ -43,6 +43,8 @@ TEST(ControlStateRule, EveryCombinationOfInputs)
         // Undo and Redo wait for an exchange as the other list items do.
         EXPECT_EQ(s.menuUndo, in.ready && in.canUndo);
         EXPECT_EQ(s.menuRedo, in.ready && in.canRedo);
+        // The backup is offered with the directory on the list, an empty one too.
+        EXPECT_EQ(s.menuBackup, in.ready && in.online && !in.deviceFileOpen);
     }
 }
 
