@@ -12,7 +12,8 @@ ControlStates ComputeControlStates(const ControlStateInputs &in)
     s.receive = in.ready && offline;
     // New on the button ignores Ready: during an off-line receive the list is
     // empty and New stays available (Ctrl+N reaches it past the disabled panel).
-    s.newList = offline && !in.hasEntries;
+    // A list just saved is safe on disk, so New is offered for it as well.
+    s.newList = offline && (!in.hasEntries || (in.ready && in.justSaved));
     s.exit = in.ready;
     s.print = in.ready && in.hasEntries;
     s.goTo = in.ready && in.hasEntries;
@@ -30,5 +31,9 @@ ControlStates ComputeControlStates(const ControlStateInputs &in)
     s.menuPrint = usable;
     s.menuDelete = usable && !in.deviceFileOpen;
     s.menuRenumber = usable && offline;
+    s.menuUndo = in.ready && in.canUndo;
+    s.menuRedo = in.ready && in.canRedo;
+    // On Line and ready, the list is the directory when it is no device file.
+    s.menuBackup = in.ready && in.online && !in.deviceFileOpen;
     return s;
 }

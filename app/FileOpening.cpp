@@ -3,17 +3,15 @@
 #include "app/Prompts.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
-#include "i18n/CodePage.h"
-#include "i18n/KeptTexts.h"
 
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
 FileOpening::FileOpening(Document &document, DocumentCommands &commands, Prompts &prompts, QWidget &window,
-                         const KeptTexts &texts, const ProfileFile &settings, FileOpeningLinks links)
+                         const ProfileFile &settings, FileOpeningLinks links)
     : QObject(&window), m_document(document), m_commands(commands), m_prompts(prompts), m_window(window),
-      m_texts(texts), m_recent(settings), m_links(std::move(links)), m_recentMenu(new QMenu(&window))
+      m_recent(settings), m_links(std::move(links)), m_recentMenu(new QMenu(&window))
 {
     m_recentMenu->setObjectName("Naposledy");
     connect(m_recentMenu, &QMenu::aboutToShow, this, &FileOpening::fillRecentMenu);
@@ -24,7 +22,7 @@ void FileOpening::chooseAndLoad()
     // Asked before the dialog: a Cancel there leaves the list as it was anyway.
     if (!m_links.mayReplaceList())
         return;
-    if (const std::optional<QString> fileName = m_prompts.openFileName(&m_window, m_document.openDialogFileName))
+    if (const std::optional<QString> fileName = m_prompts.openFileName(&m_window, m_document.openDialogFileName()))
         loadNow(*fileName);
 }
 
@@ -37,13 +35,9 @@ void FileOpening::load(const QString &fileName)
 void FileOpening::loadNow(const QString &fileName)
 {
     const LoadOutcome outcome = m_commands.load(fileName, m_links.onLine());
-    m_links.showLoadedList();
     if (outcome.failure.isEmpty())
         m_recent.remember(fileName);
-    if (!outcome.failure.isEmpty())
-        m_prompts.showError(&m_window, outcome.failure);
-    else if (outcome.noDeviceData)
-        m_prompts.showError(&m_window, CodePage::toUnicode(m_texts.noDeviceData).arg(fileName));
+    m_links.showLoaded(fileName, outcome);
 }
 
 void FileOpening::saved(const QString &fileName)

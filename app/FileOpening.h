@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/RecentFiles.h"
+#include "document/DocumentCommands.h"
 
 #include <QObject>
 #include <QString>
@@ -8,12 +9,10 @@
 #include <functional>
 
 class Document;
-class DocumentCommands;
 class Prompts;
 class QMenu;
 class QMimeData;
 class QWidget;
-struct KeptTexts;
 
 // What loading a file needs of the window around it.
 struct FileOpeningLinks {
@@ -22,8 +21,8 @@ struct FileOpeningLinks {
     // Whether a load is offered at all (the Load button's state).
     std::function<bool()> loadOffered;
     std::function<bool()> onLine;
-    // Puts the newly loaded list in order on screen (selection, focus, controls).
-    std::function<void()> showLoadedList;
+    // Puts the newly loaded list in order on screen and tells how the load went.
+    std::function<void(const QString &fileName, const LoadOutcome &outcome)> showLoaded;
 };
 
 // Loading a file however the operator names it: the open dialog, the command
@@ -35,7 +34,7 @@ class FileOpening : public QObject
     Q_OBJECT
 public:
     FileOpening(Document &document, DocumentCommands &commands, Prompts &prompts, QWidget &window,
-                const KeptTexts &texts, const ProfileFile &settings, FileOpeningLinks links);
+                const ProfileFile &settings, FileOpeningLinks links);
 
     // The Load command: asks for the file, then loads it.
     void chooseAndLoad();
@@ -63,7 +62,6 @@ private:
     DocumentCommands &m_commands;
     Prompts &m_prompts;
     QWidget &m_window;
-    const KeptTexts &m_texts;
     RecentFiles m_recent;
     FileOpeningLinks m_links;
     QMenu *m_recentMenu;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "i18n/LanguageRow.h"
+
 #include <QFrame>
 
 class Document;
 class QDateEdit;
+class QLabel;
 class QSpinBox;
 class QTimeEdit;
 
@@ -17,9 +20,11 @@ class HeaderValueStrip : public QFrame
 public:
     HeaderValueStrip(Document &document, QWidget *parent = nullptr);
 
-    // The version box; every change of its text counts as a version change.
-    QSpinBox *versionBox() const { return SpinVerze; }
+    // The controls in the order the keyboard visits them.
+    QList<QWidget *> tabOrder() const;
     void setValuesEnabled(bool enabled);
+    // The strip's numbered texts and the labels that show them.
+    LanguageRows languageRows();
 
 private:
     void showDocument();
@@ -28,4 +33,6 @@ private:
     QDateEdit *DatePicker;
     QTimeEdit *TimePicker;
     QSpinBox *SpinVerze;
+    QLabel *m_dateLabel;
+    QLabel *m_versionLabel;
 };

@@ -18,6 +18,8 @@ public:
     virtual std::optional<QString> openFileName(QWidget *parent, const QString &proposed) = 0;
     // The file to write; the operator is asked before an existing file is overwritten.
     virtual std::optional<QString> saveFileName(QWidget *parent, const QString &proposed) = 0;
+    // An existing folder, chosen under the title; nothing when the operator cancels.
+    virtual std::optional<QString> folderName(QWidget *parent, const QString &title, const QString &proposed) = 0;
     // An error box with the program's name as title.
     virtual void showError(QWidget *parent, const QString &message) = 0;
     // An information box with one OK button.

@@ -1,21 +1,27 @@
 #include "app/QtPrompts.h"
 
+#include "i18n/CodePage.h"
+#include "i18n/KeptTexts.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace
+QStringList QtPrompts::fileFilters(const KeptTexts &texts)
 {
+    // The names say "*.*" for all files, but on this platform a name need
+    // not have a dot, so the pattern behind them is "*"; the patterns
+    // themselves are not shown, only the names.
+    return {CodePage::toUnicode(texts.allFilesFilter) + QStringLiteral(" (*)"),
+            CodePage::toUnicode(texts.textFilesFilter) + QStringLiteral(" (*.txt)")};
+}
 
-// The dialog's filter names say "*.*" for all files, but on this platform a
-// name need not have a dot, so the pattern behind them is "*"; the patterns
-// themselves are not shown, only the names.
-std::optional<QString> askFileName(QWidget *parent, const QString &proposed, QFileDialog::AcceptMode mode)
+std::optional<QString> QtPrompts::askFileName(QWidget *parent, const QString &proposed, int acceptMode) const
 {
     QFileDialog dialog(parent);
-    dialog.setAcceptMode(mode);
+    dialog.setAcceptMode(QFileDialog::AcceptMode(acceptMode));
     // The open dialog does not insist on an existing file: a missing one reaches the loader.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(QtPrompts::fileFilters);
+    dialog.setNameFilters(fileFilters(m_texts ? *m_texts : KeptTexts{}));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!proposed.isEmpty())
@@ -24,11 +30,6 @@ std::optional<QString> askFileName(QWidget *parent, const QString &proposed, QFi
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
-
-} // namespace
-
-const QStringList QtPrompts::fileFilters = {QString::fromUtf8("všechny ( *.* ) (*)"),
-                                            QString::fromUtf8("textové ( *.txt ) (*.txt)")};
 
 std::optional<QString> QtPrompts::openFileName(QWidget *parent, const QString &proposed)
 {
@@ -66,4 +67,12 @@ bool QtPrompts::askYesNo(QWidget *parent, const QString &question)
 bool QtPrompts::runModal(QDialog &dialog)
 {
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtPrompts::folderName(QWidget *parent, const QString &title, const QString &proposed)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, proposed);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
 }

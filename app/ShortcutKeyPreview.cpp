@@ -7,19 +7,14 @@
 namespace
 {
 
-bool enabledByItself(const QWidget &button)
+std::function<bool()> enabledByItself(QWidget *button)
 {
-    return !button.testAttribute(Qt::WA_ForceDisabled);
+    return [control = QPointer<QWidget>(button)] { return control && !control->testAttribute(Qt::WA_ForceDisabled); };
 }
 
-bool showing(const QWidget &panel)
+std::function<bool()> showing(QWidget *panel)
 {
-    return !panel.isHidden();
-}
-
-bool isAvailable(const QPointer<QWidget> &control, bool (*available)(const QWidget &))
-{
-    return control && available(*control);
+    return [control = QPointer<QWidget>(panel)] { return control && !control->isHidden(); };
 }
 
 } // namespace
@@ -32,32 +27,34 @@ ShortcutKeyPreview::ShortcutKeyPreview(QWidget *window) : QObject(window), m_win
 
 void ShortcutKeyPreview::addShortcut(int key, QWidget *button, std::function<void()> command)
 {
-    m_shortcuts.push_back({key, true, button, std::move(command), &enabledByItself});
+    m_shortcuts.push_back({QKeyCombination(Qt::Key(key)), Held::Ctrl, enabledByItself(button), std::move(command)});
 }
 
 void ShortcutKeyPreview::addPlainKey(int key, QWidget *button, std::function<void()> command)
 {
-    m_shortcuts.push_back({key, false, button, std::move(command), &enabledByItself});
+    m_shortcuts.push_back({QKeyCombination(Qt::Key(key)), Held::Nothing, enabledByItself(button), std::move(command)});
+}
+
+void ShortcutKeyPreview::addExactKey(QKeyCombination keys, std::function<bool()> available,
+                                     std::function<void()> command)
+{
+    m_shortcuts.push_back({keys, Held::Exactly, std::move(available), std::move(command)});
 }
 
 void ShortcutKeyPreview::setEscape(QWidget *panel, std::function<void()> command)
 {
-    m_escape = Shortcut{Qt::Key_Escape, false, panel, std::move(command), &showing};
+    m_escape = Shortcut{QKeyCombination(Qt::Key_Escape), Held::Nothing, showing(panel), std::move(command)};
 }
 
 bool ShortcutKeyPreview::FormKeyDown(const QKeyEvent &key)
 {
     if (key.key() == Qt::Key_Escape) {
-        if (m_escape && isAvailable(m_escape->control, m_escape->available))
+        if (m_escape && m_escape->available())
             runLater(*m_escape);
         return false;
     }
-    const bool ctrl = key.modifiers() & Qt::ControlModifier;
-    const bool alone =
-        !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier));
     for (const Shortcut &shortcut : m_shortcuts) {
-        const bool pressed = shortcut.key == key.key() && (shortcut.withCtrl ? ctrl : alone);
-        if (pressed && isAvailable(shortcut.control, shortcut.available)) {
+        if (pressed(shortcut, key) && shortcut.available()) {
             runLater(shortcut);
             return true;
         }
@@ -65,12 +62,30 @@ bool ShortcutKeyPreview::FormKeyDown(const QKeyEvent &key)
     return false;
 }
 
+bool ShortcutKeyPreview::pressed(const Shortcut &shortcut, const QKeyEvent &key)
+{
+    // The keypad flag tells where a key is, not what it means.
+    const Qt::KeyboardModifiers held =
+        key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
+    if (key.key() != shortcut.keys.key())
+        return false;
+    switch (shortcut.held) {
+    case Held::Ctrl:
+        return held.testFlag(Qt::ControlModifier);
+    case Held::Nothing:
+        return held == Qt::NoModifier;
+    case Held::Exactly:
+        break;
+    }
+    return held == shortcut.keys.keyboardModifiers();
+}
+
 void ShortcutKeyPreview::runLater(const Shortcut &shortcut)
 {
     QMetaObject::invokeMethod(
         this,
         [shortcut] {
-            if (isAvailable(shortcut.control, shortcut.available))
+            if (shortcut.available())
                 shortcut.command();
         },
         Qt::QueuedConnection);

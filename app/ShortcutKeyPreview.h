@@ -32,6 +32,9 @@ public:
     // The key pressed alone (no Ctrl, Alt, Shift or Meta) runs command, under
     // the same rule as a Ctrl shortcut.
     void addPlainKey(int key, QWidget *button, std::function<void()> command);
+    // The key with exactly these modifiers runs command while available()
+    // says so, when the key is pressed and again when the command runs.
+    void addExactKey(QKeyCombination keys, std::function<bool()> available, std::function<void()> command);
     // Esc, with or without modifiers, runs command while panel shows; the key
     // still reaches the focused control.
     void setEscape(QWidget *panel, std::function<void()> command);
@@ -43,14 +46,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    using Availability = bool (*)(const QWidget &control);
+    // Which modifiers a key takes: Ctrl with any others, none, or exactly the given ones.
+    enum class Held { Ctrl, Nothing, Exactly };
     struct Shortcut {
-        int key;
-        bool withCtrl;
-        QPointer<QWidget> control;
+        QKeyCombination keys;
+        Held held;
+        std::function<bool()> available;
         std::function<void()> command;
-        Availability available;
     };
+
+    static bool pressed(const Shortcut &shortcut, const QKeyEvent &key);
 
     void followWindowHandle();
     // Queues the command; it runs only if it is still available by then.

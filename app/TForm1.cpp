@@ -1,8 +1,10 @@
 #include "app/TForm1.h"
 
+#include "app/BackupCommand.h"
 #include "app/ContactLabel.h"
-#include "app/FileOpening.h"
 #include "app/ControlStateRule.h"
+#include "app/FailureWords.h"
+#include "app/FileOpening.h"
 #include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
@@ -14,9 +16,12 @@
 #include "document/DeviceFileTitle.h"
 #include "editing/FindCommand.h"
 #include "editing/TEditFrm.h"
+#include "editing/TFindDialog.h"
 #include "editing/TfrmSeznam.h"
+#include "editing/UndoCaptions.h"
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
+#include "i18n/LanguageTable.h"
 #include "link/port/TComPort.h"
 #include "link/settings/ComPortSettingsFile.h"
 #include "link/settings/boxes/TComComboBox.h"
@@ -26,22 +31,24 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
-#include <QSpinBox>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -51,6 +58,7 @@
 namespace
 {
 
+const QString ProgramTitle = QStringLiteral("WinOrba          ver.1.8.5 (20.9.2008)");
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 24;
 
@@ -66,7 +74,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     : QMainWindow(parent), m_prompts(prompts), m_languageFile(languageFile)
 {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("WinOrba          ver.1.8.5 (20.9.2008)"));
+    setWindowTitle(ProgramTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setCentralWidget(new QWidget(this));
@@ -76,13 +84,15 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     buildPort(std::move(serialSystem));
     buildTopPanel();
     buildList();
+    layout->addWidget(Panel_Tlacitka);
+    layout->addWidget(Seznam, 1);
+    // The find window belongs to the window that holds the list.
     m_find = new FindCommand(*Seznam, m_document.entries(), Texts, m_prompts, this);
     buildFileOpening();
     buildPopupMenu();
     buildProgressPanel();
     buildStatusLine();
-    layout->addWidget(Panel_Tlacitka);
-    layout->addWidget(Seznam, 1);
+    setKeyboardOrder();
 
     m_transferView = std::make_unique<TransferWindowView>(
         TransferWindowParts{*this, *cbOnLine, *cbOtevri, *Seznam, *StatusText, *Progress,
@@ -92,6 +102,8 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
                                       ProgramFiles::transferFileFor(languageFile), this);
     connect(&m_transfers->timer(), &QTimer::timeout, this, [this] { runCommand([this] { Timer1Timer(); }); });
     connect(m_transfers, &TransferSession::closeRequested, this, &QWidget::close);
+    connect(&m_document, &Document::changed, this, &TForm1::showDocumentState);
+    m_backup = std::make_unique<BackupCommand>(*this, *m_transfers, m_document, *m_transferView, Texts, m_prompts);
 
     resize(426, 724);
     fitToCaptions();
@@ -116,6 +128,7 @@ void TForm1::buildPort(std::shared_ptr<SerialSystem> serialSystem)
     connect(ComPort1, &TCustomComPort::OnError, this,
             [this](QObject *, TComErrors errors) { runCommand([this, errors] { ComPort1Error(errors); }); });
     // Failures of the port's own handlers (a choice in a port box, say) are shown like a command's.
+    ComPort1->SetFailureWords([this](const std::exception &failure) { return FailureInWords(failure, Texts); });
     connect(ComPort1, &TCustomComPort::OnFailure, this, [this](QObject *, const QString &message) {
         runCommand([this, message] { m_transfers->PortFailed(message); });
     });
@@ -201,7 +214,9 @@ QLayout *TForm1::buildOptionsRow()
     auto *options = new QHBoxLayout;
     options->addWidget(cbOnLine);
     options->addWidget(cbOtevri);
-    options->addWidget(cbJazyk, 1);
+    // A wider window widens the list, not the language box.
+    options->addWidget(cbJazyk);
+    options->addStretch(1);
     return options;
 }
 
@@ -231,9 +246,6 @@ QWidget *TForm1::buildPortGroup()
 QWidget *TForm1::buildHeaderStrip()
 {
     Panel1 = new HeaderValueStrip(m_document);
-    connect(Panel1->versionBox(), &QSpinBox::textChanged, this, guarded(&TForm1::SpinVerzeChange));
-    connect(&m_document, &Document::fileNameChanged, this,
-            [this] { setWindowTitle(DeviceFileWindowTitle(m_document.fileName())); });
     return Panel1;
 }
 
@@ -251,8 +263,13 @@ void TForm1::buildList()
     // Every row has the same height, which keeps a list of a million entries fast.
     Seznam->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Seznam->verticalHeader()->setDefaultSectionSize(Seznam->fontMetrics().height() + 4);
-    Seznam->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The operator may size any column; the others share what is left.
+    Seznam->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Seznam->horizontalHeader()->setHighlightSections(false);
+    connect(Seznam->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { keepColumnWidth(column, width); });
+    // Tab leaves the list for the next control; the arrow keys move within it.
+    Seznam->setTabKeyNavigation(false);
     Seznam->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Seznam->setContextMenuPolicy(Qt::CustomContextMenu);
     Seznam->viewport()->installEventFilter(this);
@@ -278,6 +295,8 @@ void TForm1::buildPopupMenu()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
     Novy = addMenuItem("Novy", "6", &TForm1::btnNovyClick);
+    Naposledy = PopupMenu1->addMenu(&m_opening->recentMenu());
+    Naposledy->setObjectName("NaposledyItem");
     PopupMenu1->addSeparator();
     Pidat1 = addMenuItem("Pidat1", "26", &TForm1::Pidat1Click);
     Upravit1 = addMenuItem("Upravit1", "27", &TForm1::Upravit1Click);
@@ -290,18 +309,23 @@ void TForm1::buildPopupMenu()
     PopupMenu1->addSeparator();
     Pesluj1 = addMenuItem("Pesluj1", "29", &TForm1::Pesluj1Click);
     PopupMenu1->addSeparator();
-    Naposledy = PopupMenu1->addMenu(&m_opening->recentMenu());
-    Naposledy->setObjectName("NaposledyItem");
+    UndoItem = addMenuItem("UndoItem", "", &TForm1::undoEdit);
+    RedoItem = addMenuItem("RedoItem", "", &TForm1::redoEdit);
+    PopupMenu1->addSeparator();
+    Zalohovat1 = addMenuItem("Zalohovat1", "100", &TForm1::Zalohovat1Click);
 }
 
 void TForm1::buildFileOpening()
 {
-    m_opening = new FileOpening(m_document, m_commands, m_prompts, *this, Texts, m_languageFile,
+    m_opening = new FileOpening(m_document, m_commands, m_prompts, *this, m_languageFile,
                                 FileOpeningLinks{[] { return true; }, [this] { return btnNacti->isEnabled(); },
                                                  [this] { return cbOnLine->isChecked(); },
-                                                 [this] { showLoadedList(); }});
-    connect(m_opening, &FileOpening::recentChosen, this, [this](const QString &fileName) { openLater(fileName); },
-            Qt::QueuedConnection);
+                                                 [this](const QString &fileName, const LoadOutcome &outcome) {
+                                                     showLoaded(fileName, outcome);
+                                                 }});
+    connect(
+        m_opening, &FileOpening::recentChosen, this, [this](const QString &fileName) { openLater(fileName); },
+        Qt::QueuedConnection);
     setAcceptDrops(true);
 }
 
@@ -313,7 +337,8 @@ void TForm1::buildProgressPanel()
 
 void TForm1::buildStatusLine()
 {
-    StatusText = new QLabel(QStringLiteral("Windows NT, 2000, XP, 2003"));
+    // Empty until a command has ended.
+    StatusText = new QLabel;
     StatusText->setObjectName("StatusText");
     Label2 = new ContactLabel(QString::fromLatin1(ContactAddress));
     Label2->setObjectName("Label2");
@@ -331,18 +356,90 @@ void TForm1::placeProgressPanel()
 
 void TForm1::resizeListColumns()
 {
-    const auto widths = ComputeListColumnWidths(Seznam->viewport()->width());
+    // The widest number as the list draws it in its font: the cell the style
+    // needs for the text, and the grid line.
+    QStyleOptionViewItem cell;
+    cell.initFrom(Seznam);
+    cell.font = Seznam->font();
+    cell.fontMetrics = QFontMetrics(cell.font);
+    cell.features = QStyleOptionViewItem::HasDisplay;
+    int widest = 0;
+    for (const char *number : WidestNumbers) {
+        cell.text = QLatin1StringView(number);
+        widest =
+            std::max(widest, Seznam->style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, {}, Seznam).width());
+    }
+    const auto widths =
+        ComputeListColumnWidths(Seznam->viewport()->width(), NumberColumnWidth(widest + 1), m_chosenColumnWidths);
+    const QScopedValueRollback sizing(m_sizingColumns, true);
     for (int column = 0; column < EntryModel::ColumnCount; ++column)
         Seznam->setColumnWidth(column, widths[static_cast<size_t>(column)]);
 }
 
+void TForm1::keepColumnWidth(int column, int width)
+{
+    if (!m_sizingColumns && column >= 0 && column < EntryModel::ColumnCount)
+        m_chosenColumnWidths[static_cast<size_t>(column)] = width;
+}
+
+void TForm1::setKeyboardOrder()
+{
+    QList<QWidget *> order = {btnNacti,  btnUloz, btnHledej, btnPosli, btnPrijmi,
+                              btnSeznam, btnZpet, btnNovy,   btnTisk,  btnKonec};
+    for (TComComboBox *box : m_portBoxes)
+        order.append(box);
+    order << cbOnLine << cbOtevri << cbJazyk << Panel1->tabOrder() << Seznam;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 // ---- settings -------------------------------------------------------------
+
+LanguageRows TForm1::languageRows()
+{
+    using namespace LanguageTargets;
+    QAbstractItemModel *list = &m_document.entries();
+    LanguageRows rows = {
+        caption("1", btnNacti),      // load
+        caption("2", btnUloz),       // save
+        caption("3", btnHledej),     // find
+        caption("4", btnPosli),      // send
+        caption("5", btnPrijmi),     // receive
+        caption("6", btnNovy),       // new
+        caption("7", btnKonec),      // exit
+        caption("8", cbOtevri),      // open a received file
+        caption("10", btnZpet),      // back
+        caption("30", btnSeznam),    // go to
+        caption("20", btnZrus),      // cancel the transfer
+        caption("21", btnTisk),      // print
+        columnTitle("24", list, 1),  // name or offset
+        columnTitle("25", list, 3),  // character or number
+        menuItem("6", Novy),         // new
+        menuItem("26", Pidat1),      // add
+        menuItem("27", Upravit1),    // edit
+        menuItem("3", Hledej1),      // find
+        menuItem("30", Jdina),       // go to
+        menuItem("21", tisk1),       // print
+        menuItem("28", Smazat1),     // delete
+        menuItem("29", Pesluj1),     // renumber
+        menuItem("100", Zalohovat1), // back up the device
+        caption("131", cbOnLine),    // on line
+    };
+    // Qt's own texts (message box buttons, file and print dialogs) in the language named by its code.
+    rows.push_back({"130", [this](const QByteArray &code) { m_qtTranslation.use(code); }});
+    return rows;
+}
 
 void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSeznam *frmSeznam)
 {
     m_editFrm = editFrm;
     m_frmTisk = frmTisk;
     m_frmSeznam = frmSeznam;
+    m_languageRows = languageRows();
+    for (LanguageRows window :
+         {Panel1->languageRows(), m_frmSeznam->languageRows(), m_frmTisk->languageRows(), m_editFrm->languageRows(),
+          m_find->findDialog()->languageRows(), LanguageTable::keptRows(Texts)})
+        m_languageRows.insert(m_languageRows.end(), window.begin(), window.end());
     m_frmSeznam->SetEntryList(*Seznam, m_document.entries(), Texts);
     connect(editFrm, &TEditFrm::conversionFailed, this,
             [this, editFrm](const QString &message) { m_prompts.showError(editFrm, message); });
@@ -351,7 +448,7 @@ void TForm1::SetSecondaryWindows(TEditFrm *editFrm, TFrmTisk *frmTisk, TfrmSezna
         ListCommandLinks{[this](QDialog &dialog) {
                              return m_transfers->RunWhileListStays([&] { return m_prompts.runModal(dialog); });
                          },
-                         btnPosli, btnPrijmi, [this] { runCommand([this] { Upravit1Click(); }); },
+                         [this] { runCommand([this] { Upravit1Click(); }); },
                          [this] { runCommand([this] { Pidat1Click(); }); },
                          [this] { runCommand([this] { Smazat1Click(); }); }, &Texts});
 }
@@ -377,9 +474,20 @@ void TForm1::applyBoxLanguage()
 {
     // The section is the box's text as it stands at each lookup.
     ApplyLanguage(
-        m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); },
-        {this, m_editFrm, m_frmTisk, m_frmSeznam}, Texts);
+        m_languageFile, [this] { return CodePage::fromUnicode(cbJazyk->currentText()); }, m_languageRows);
+    SetFileFailureWords(FileFailureWordsOf(Texts));
+    describePortBoxes();
+    showUndoCaptions();
     fitToCaptions();
+}
+
+// The boxes in the order buildPortGroup makes them.
+void TForm1::describePortBoxes()
+{
+    const QByteArray *descriptions[] = {&Texts.portBox,   &Texts.dataBitsBox,    &Texts.baudRateBox,
+                                        &Texts.parityBox, &Texts.flowControlBox, &Texts.stopBitsBox};
+    for (qsizetype i = 0; i < m_portBoxes.size(); ++i)
+        m_portBoxes[i]->SetDescription(CodePage::toUnicode(*descriptions[i]));
 }
 
 void TForm1::fitToCaptions()
@@ -436,7 +544,8 @@ ControlStates TForm1::controlStates(bool ready) const
 {
     return ComputeControlStates({ready && m_transfers->ListCommandsAllowed(), cbOnLine->isChecked(),
                                  !m_document.entries().isEmpty(), m_document.listIsItsFile(),
-                                 m_transfers->deviceFileOpen()});
+                                 m_transfers->deviceFileOpen(), m_document.justSaved(),
+                                 m_document.undoStack().canUndo(), m_document.undoStack().canRedo()});
 }
 
 void TForm1::UpdateControls(bool ready)
@@ -470,7 +579,31 @@ void TForm1::UpdateMenu(bool ready)
     tisk1->setEnabled(s.menuPrint);
     Smazat1->setEnabled(s.menuDelete);
     Pesluj1->setEnabled(s.menuRenumber);
+    UndoItem->setEnabled(s.menuUndo);
+    RedoItem->setEnabled(s.menuRedo);
+    Zalohovat1->setEnabled(s.menuBackup);
     Naposledy->setEnabled(s.load);
+    showUndoCaptions();
+}
+
+void TForm1::showDocumentState()
+{
+    UpdateControls(m_transfers->ListCommandsAllowed());
+    showTitle();
+}
+
+void TForm1::showUndoCaptions()
+{
+    UndoItem->setText(UndoItemCaption(m_document.undoStack(), Texts));
+    RedoItem->setText(RedoItemCaption(m_document.undoStack(), Texts));
+}
+
+void TForm1::showTitle()
+{
+    const QString &file = m_document.fileName();
+    const bool edited = m_document.hasUnsavedEdits();
+    setWindowTitle(file.isEmpty() ? ProgramTitle + (edited ? QStringLiteral(" *") : QString())
+                                  : DeviceFileWindowTitle(file, edited));
 }
 
 // ---- commands -------------------------------------------------------------
@@ -480,7 +613,7 @@ void TForm1::runCommand(const std::function<void()> &command)
     try {
         command();
     } catch (const std::exception &failure) {
-        showError(QString::fromUtf8(failure.what()));
+        showError(FailureInWords(failure, Texts));
     }
 }
 
@@ -500,19 +633,31 @@ void TForm1::buildKeyPreview()
     };
     for (const auto &[key, button, handler] : shortcuts)
         keys->addShortcut(key, button, guarded(handler));
+    const auto undoAvailable = [this] { return UndoItem->isEnabled(); };
+    const auto redoAvailable = [this] { return RedoItem->isEnabled(); };
+    keys->addExactKey(Qt::CTRL | Qt::Key_Z, undoAvailable, guarded(&TForm1::undoEdit));
+    keys->addExactKey(Qt::CTRL | Qt::Key_Y, redoAvailable, guarded(&TForm1::redoEdit));
+    keys->addExactKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, redoAvailable, guarded(&TForm1::redoEdit));
     keys->addPlainKey(Qt::Key_F3, btnHledej, [this] { runCommand([this] { m_find->findAgain(); }); });
     keys->setEscape(Progress, [this] { btnZrus->click(); });
 }
 
+// The status line keeps the reason once the box has closed.
 void TForm1::showError(const QString &message)
 {
+    showOutcome(m_outcome.stopped(message));
     m_prompts.showError(this, message);
+}
+
+void TForm1::showOutcome(const QString &text)
+{
+    m_transferView->showStatus(text);
 }
 
 void TForm1::btnNovyClick()
 {
     m_commands.newDocument();
-    UpdateControls(true);
+    showOutcome(m_outcome.newList());
 }
 
 void TForm1::btnNactiClick()
@@ -531,12 +676,22 @@ void TForm1::openLater(const QString &fileName)
         this, [this, fileName] { runCommand([this, fileName] { OpenFile(fileName); }); }, Qt::QueuedConnection);
 }
 
+void TForm1::showLoaded(const QString &fileName, const LoadOutcome &outcome)
+{
+    showLoadedList();
+    if (!outcome.failure.isEmpty())
+        showError(outcome.failure);
+    else if (outcome.noDeviceData)
+        showError(CodePage::toUnicode(Texts.noDeviceData).arg(fileName));
+    else
+        showOutcome(m_outcome.loaded(fileName, m_document.entries().count()));
+}
+
 void TForm1::showLoadedList()
 {
     // The one-pixel resize lays the list's columns out anew.
     resize(width(), height() + 1);
     resize(width(), height() - 1);
-    UpdateControls(true);
     Seznam->setFocus();
     Seznam->clearSelection();
     if (!m_document.entries().isEmpty())
@@ -547,13 +702,12 @@ void TForm1::btnUlozClick()
 {
     if (m_transfers->SaveToDevice())
         return;
-    const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName);
+    const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName());
     if (!fileName)
         return;
     m_commands.save(*fileName);
     m_opening->saved(*fileName);
-    UpdateControls(true);
-    btnNovy->setEnabled(true);
+    showOutcome(m_outcome.saved(*fileName));
 }
 
 void TForm1::LoadDeviceFile(const QString &fileName)
@@ -564,12 +718,6 @@ void TForm1::LoadDeviceFile(const QString &fileName)
 void TForm1::WriteDeviceFile(const QString &fileName)
 {
     m_commands.WriteDeviceFile(fileName);
-}
-
-void TForm1::SpinVerzeChange()
-{
-    btnPosli->setEnabled(false);
-    btnNovy->setEnabled(false);
 }
 
 // ---- transfers (TransferSession) -------------------------------------------
@@ -685,7 +833,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Seznam && event->type() == QEvent::KeyPress)
         return SeznamKeyDown(static_cast<QKeyEvent *>(event)->key());
-    if (watched == Seznam->viewport() && event->type() == QEvent::Resize) {
+    if ((watched == Seznam->viewport() && event->type() == QEvent::Resize) ||
+        (watched == Seznam && event->type() == QEvent::FontChange)) {
         resizeListColumns();
         placeProgressPanel();
     }
@@ -728,10 +877,27 @@ void TForm1::Smazat1Click()
         m_listCommands->Smazat1Click();
 }
 
+void TForm1::Zalohovat1Click()
+{
+    m_backup->run();
+}
+
 void TForm1::Pesluj1Click()
 {
     if (m_transfers->ListCommandsAllowed())
         m_listCommands->Pesluj1Click();
+}
+
+void TForm1::undoEdit()
+{
+    if (m_transfers->ListCommandsAllowed())
+        m_document.undoStack().undo();
+}
+
+void TForm1::redoEdit()
+{
+    if (m_transfers->ListCommandsAllowed())
+        m_document.undoStack().redo();
 }
 
 bool TForm1::SeznamKeyDown(int key)

@@ -5,15 +5,20 @@
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
 #include "editing/ListCommands.h"
+#include "i18n/CommandOutcome.h"
 #include "i18n/KeptTexts.h"
+#include "i18n/LanguageRow.h"
 #include "i18n/ProfileFile.h"
+#include "i18n/QtTranslation.h"
 #include "link/port/ComTypes.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 
+class BackupCommand;
 class ContactLabel;
 class FileOpening;
 class FindCommand;
@@ -74,6 +79,10 @@ public:
     // Language texts that handlers show later (messages, titles, unit words).
     KeptTexts Texts;
 
+    // The left part of the status line: how the last command ended, composed
+    // by CommandOutcome in the language in use.
+    void showOutcome(const QString &text);
+
     // The document's file commands in the window's current mode (see DocumentCommands).
     void LoadDeviceFile(const QString &fileName);
     void WriteDeviceFile(const QString &fileName);
@@ -97,11 +106,14 @@ public:
     void Upravit1Click();
     void Smazat1Click();
     void Pesluj1Click();
+    void Zalohovat1Click();
     // Enter, Insert and Delete on the list; true when the key is taken for its command.
     bool SeznamKeyDown(int key);
+    // Undo and Redo of the list's edits (popup items, Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z).
+    void undoEdit();
+    void redoEdit();
     void cbOnLineClick();
     void cbJazykChange();
-    void SpinVerzeChange();
     void Label2Click();
     void Timer1Timer();
     // Notifications of the port ComPort1.
@@ -132,13 +144,21 @@ private:
     void buildFileOpening();
     // Loads the file once the event under way (a drop, a menu choice) is over.
     void openLater(const QString &fileName);
+    // Tells how a load went, once the list is in order on screen.
+    void showLoaded(const QString &fileName, const LoadOutcome &outcome);
     void buildProgressPanel();
     void buildStatusLine();
     QPushButton *addButton(const char *name, const char *caption, const char *hint, void (TForm1::*handler)());
     QAction *addMenuItem(const char *name, const char *caption, void (TForm1::*handler)());
     void fillLanguageBox(const QList<QByteArray> &languages, int active);
+    // The main window's own numbered texts and the controls that show them.
+    LanguageRows languageRows();
+    // Tab and Shift+Tab: the command buttons, the port boxes, the check boxes
+    // and the language box, the header values, then the list.
+    void setKeyboardOrder();
     // Puts the texts of the language the box's text names on every window.
     void applyBoxLanguage();
+    void describePortBoxes();
     // Runs a command; a failure it raises is shown in an error box and the program goes on.
     void runCommand(const std::function<void()> &command);
     // The handler as a command run through runCommand.
@@ -148,14 +168,21 @@ private:
     void fitToCaptions();
     void placeProgressPanel();
     void resizeListColumns();
+    // A column the operator sized keeps its width from then on.
+    void keepColumnWidth(int column, int width);
     void showError(const QString &message);
     void showLoadedList();
+    // The document changed: the controls, the Undo and Redo items and the title follow it.
+    void showDocumentState();
+    void showUndoCaptions();
+    void showTitle();
     ControlStates controlStates(bool ready) const;
 
     Prompts &m_prompts;
     ProfileFile m_languageFile;
     Document m_document;
     DocumentCommands m_commands{m_document};
+    CommandOutcome m_outcome{Texts};
     ScreenRect m_workArea;
     TEditFrm *m_editFrm = nullptr;
     TFrmTisk *m_frmTisk = nullptr;
@@ -163,6 +190,12 @@ private:
     FindCommand *m_find = nullptr;
     FileOpening *m_opening = nullptr;
     std::unique_ptr<ListCommands> m_listCommands;
+    // Every window's numbered texts, walked by each change of language.
+    LanguageRows m_languageRows;
+    QtTranslation m_qtTranslation;
+    // The widths the operator gave the list's columns (0: none).
+    std::array<int, 4> m_chosenColumnWidths{};
+    bool m_sizingColumns = false;
 
     QFrame *Panel_Tlacitka = nullptr;
     QPushButton *btnNacti = nullptr;
@@ -191,6 +224,9 @@ private:
     QAction *tisk1 = nullptr;
     QAction *Smazat1 = nullptr;
     QAction *Pesluj1 = nullptr;
+    QAction *UndoItem = nullptr;
+    QAction *RedoItem = nullptr;
+    QAction *Zalohovat1 = nullptr;
     TransferProgressPanel *Progress = nullptr;
     QPushButton *btnZrus = nullptr;
     QLabel *StatusText = nullptr;
@@ -200,4 +236,5 @@ private:
     // The transfers and the window as they see it; the double-click is attached there.
     std::unique_ptr<TransferWindowView> m_transferView;
     TransferSession *m_transfers = nullptr;
+    std::unique_ptr<BackupCommand> m_backup;
 };

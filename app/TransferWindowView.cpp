@@ -91,9 +91,11 @@ void TransferWindowView::showError(const QString &message)
     m_prompts.showError(&m_parts.window, message);
 }
 
+// The hint shows an outcome the status line had to cut.
 void TransferWindowView::showStatus(const QString &text)
 {
     m_parts.status.setText(text);
+    m_parts.status.setToolTip(text);
 }
 
 void TransferWindowView::showLineError(const QString &title, const QString &message)

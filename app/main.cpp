@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
+#include "app/HeadlessBackup.h"
 #include "app/ProgramFiles.h"
 #include "app/ProgramWindows.h"
 #include "app/QtPrompts.h"
 #include "app/TForm1.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 #include <cstdio>
 
@@ -26,14 +28,26 @@ int answer(const CommandLine &commandLine)
     return commandLine.exitCode();
 }
 
+int backUp(const CommandLine &commandLine)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunHeadlessBackup(commandLine.backup(), ProgramFiles::languageFile(), out, err);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // --help and --version are answered before Qt starts, so they need no display.
+    // --help, --version and a wrong backup request are answered before Qt starts, so they need no display.
     const CommandLine asGiven(argumentList(argc, argv));
-    if (asGiven.request() == CommandLine::Request::Help || asGiven.request() == CommandLine::Request::Version)
+    if (asGiven.answeredBeforeQt())
         return answer(asGiven);
+    // The backup runs without a window, so it needs no display either.
+    if (asGiven.request() == CommandLine::Request::Backup) {
+        const QCoreApplication app(argc, argv);
+        return backUp(asGiven);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("WinOrba"));
@@ -42,11 +56,14 @@ int main(int argc, char **argv)
 
     // Qt has taken its own options (-platform, -style, ...) off the command line; the rest is ours.
     const CommandLine commandLine(QCoreApplication::arguments());
+    if (commandLine.request() == CommandLine::Request::Backup)
+        return backUp(commandLine);
     if (commandLine.request() != CommandLine::Request::Run)
         return answer(commandLine);
 
     QtPrompts prompts;
     const std::unique_ptr<TForm1> form = CreateProgramWindows(prompts, ProgramFiles::languageFile());
+    prompts.setTexts(&form->Texts);
     form->show();
     return QApplication::exec();
 }

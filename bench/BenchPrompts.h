@@ -17,12 +17,15 @@ class BenchPrompts : public Prompts
 public:
     // The file a save or receive dialog chooses; none cancels it.
     std::optional<QString> saveFile;
+    // The folder a folder question chooses; none cancels it.
+    std::optional<QString> folder;
     // Plays the operator inside a modal dialog, which then counts as accepted.
     std::function<void(QDialog &)> answer;
     int informations = 0;
 
     std::optional<QString> openFileName(QWidget *, const QString &) override { return std::nullopt; }
     std::optional<QString> saveFileName(QWidget *, const QString &) override { return saveFile; }
+    std::optional<QString> folderName(QWidget *, const QString &, const QString &) override { return folder; }
     void showError(QWidget *, const QString &message) override
     {
         std::fprintf(stderr, "error: %s\n", qPrintable(message));

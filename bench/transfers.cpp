@@ -97,7 +97,7 @@ void uploadBench()
         std::exit(1);
     out.write(line.repeated(lines));
     out.close();
-    form.document().openDialogFileName = file;
+    form.document().adoptOpenFileName(file);
     // Shown, so the panel's painting counts too.
     form.show();
     QCoreApplication::processEvents();
@@ -285,7 +285,7 @@ void writeUploadFile(Program &program, qint64 size)
     if (!out.open(QIODevice::WriteOnly) || out.write(deviceText(size)) != size)
         std::exit(1);
     out.close();
-    program.form->document().openDialogFileName = file;
+    program.form->document().adoptOpenFileName(file);
     program.form->show();
     QCoreApplication::processEvents();
 }

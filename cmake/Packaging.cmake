@@ -28,6 +28,17 @@ string(TIMESTAMP WINORBA_PACKAGE_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 winorba_gzipped(share/doc/changelog.in changelog ${winorba_docdir})
 winorba_gzipped(share/man/WinOrba.1.in WinOrba.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The command also answers to its lower-case name, as the package and the simulator are named, and so
+# does its manual page: links made in the build tree and installed as they are.
+function(winorba_installed_link name target destination)
+    set(link ${CMAKE_CURRENT_BINARY_DIR}/packaging/links/${name})
+    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/packaging/links)
+    file(CREATE_LINK ${target} ${link} SYMBOLIC)
+    install(FILES ${link} DESTINATION ${destination})
+endfunction()
+winorba_installed_link(winorba WinOrba ${CMAKE_INSTALL_BINDIR})
+winorba_installed_link(winorba.1.gz WinOrba.1.gz ${CMAKE_INSTALL_MANDIR}/man1)
+
 # The device simulator is a target of its own folder when that folder is part of the build.
 if(TARGET winorba-devsim)
     winorba_gzipped(share/man/winorba-devsim.1.in winorba-devsim.1 ${CMAKE_INSTALL_MANDIR}/man1)
@@ -48,8 +59,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugins at run time, where shlibdeps cannot see them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt loads its platform plugins at run time, where shlibdeps cannot see them,
+# and the translations of its own dialogs when a language is chosen.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 include(CPack)
 
 # A sanitizer build is for finding faults, not for shipping: it has no package test.

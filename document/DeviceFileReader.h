@@ -45,5 +45,5 @@ Entry ParseDeviceLine(QByteArrayView line, const QDateTime &now, DeviceFileReadR
 DeviceFileReadResult ReadDeviceText(QByteArrayView bytes, bool online, const QDateTime &now);
 
 // As ReadDeviceText, from a file; a file that cannot be read gives no entries
-// and the message "Cannot open file "%s". %s".
+// and the message of ReadWholeFile (the file, the reason and the system's number).
 DeviceFileReadResult ReadDeviceFile(const QString &fileName, bool online, const QDateTime &now);

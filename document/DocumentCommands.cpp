@@ -8,13 +8,12 @@
 
 void DocumentCommands::newDocument()
 {
-    m_document.entries().assign(NewDocumentEntries());
-    m_document.listSaved = false;
+    m_document.replaceList(NewDocumentEntries());
 }
 
 LoadOutcome DocumentCommands::load(const QString &fileName, bool online)
 {
-    m_document.openDialogFileName = fileName;
+    m_document.adoptOpenFileName(fileName);
     LoadOutcome outcome;
     try {
         outcome.noDeviceData = !LoadDeviceFile(fileName, online);
@@ -22,7 +21,9 @@ LoadOutcome DocumentCommands::load(const QString &fileName, bool online)
         outcome.failure = QString::fromUtf8(error.what());
     }
     // A file with no device data shows an empty list that is no file to send.
-    m_document.listSaved = !outcome.noDeviceData;
+    m_document.markLoaded();
+    if (outcome.noDeviceData)
+        m_document.markNotAFile();
     return outcome;
 }
 
@@ -32,9 +33,8 @@ void DocumentCommands::save(const QString &fileName)
     // checked against the list before the file was written, byte for byte
     // what is on disk, so no failure of a second read can cut the list short.
     DeviceFileReadResult readBack = WriteDeviceFile(fileName);
-    m_document.openDialogFileName = fileName;
-    show(std::move(readBack), fileName);
-    m_document.listSaved = true;
+    m_document.adoptOpenFileName(fileName);
+    m_document.adoptReadBack(std::move(readBack), fileName);
 }
 
 bool DocumentCommands::LoadDeviceFile(const QString &fileName, bool online)
@@ -42,7 +42,7 @@ bool DocumentCommands::LoadDeviceFile(const QString &fileName, bool online)
     DeviceFileReadResult read = ReadDeviceFile(fileName, online, QDateTime::currentDateTime());
     const QString failure = read.error;
     const bool deviceData = read.holdsDeviceData();
-    show(std::move(read), fileName);
+    m_document.adoptRead(std::move(read), fileName);
     if (!failure.isEmpty())
         throw DocumentError(failure);
     return deviceData;
@@ -55,11 +55,4 @@ DeviceFileReadResult DocumentCommands::WriteDeviceFile(const QString &fileName)
                                 m_document.version(), QDateTime::currentDateTime());
     WriteFileSafely(fileName, file.bytes);
     return std::move(file.readBack);
-}
-
-void DocumentCommands::show(DeviceFileReadResult &&read, const QString &fileName)
-{
-    m_document.applyRead(std::move(read));
-    m_document.setFileName(fileName);
-    m_document.saveDialogFileName = m_document.openDialogFileName;
 }

@@ -54,8 +54,5 @@ public:
     DeviceFileReadResult WriteDeviceFile(const QString &fileName);
 
 private:
-    // The list, header values, kept lines and file name become what a read gave.
-    void show(DeviceFileReadResult &&read, const QString &fileName);
-
     Document &m_document;
 };

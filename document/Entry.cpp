@@ -98,3 +98,10 @@ void Entry::setCell(qsizetype index, QByteArrayView text)
     all[index] = text.toByteArray();
     *this = Entry(all);
 }
+
+Entry Entry::fromPacked(QByteArrayView packed)
+{
+    Entry entry;
+    entry.m_packed = packed.toByteArray();
+    return entry;
+}

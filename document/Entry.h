@@ -37,6 +37,10 @@ public:
     bool isRecordHeader() const { return !cellView(Number).isEmpty(); }
 
     qsizetype memoryFootprint() const { return m_packed.capacity(); }
+    // The entry's cells in their packed form, and the entry back from it, for
+    // stores that keep many entries in one array (see PackedEntries).
+    QByteArrayView packedBytes() const { return m_packed; }
+    static Entry fromPacked(QByteArrayView packed);
     bool operator==(const Entry &other) const { return cells() == other.cells(); }
 
 private:

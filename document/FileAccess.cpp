@@ -15,17 +15,6 @@
 namespace
 {
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-std::runtime_error fileError(const char *what, const QString &fileName, int error)
-{
-    const QString fullName = QFileInfo(fileName).absoluteFilePath();
-    return DocumentError(QStringLiteral("%1 \"%2\". %3").arg(QLatin1String(what), fullName, systemReason(error)));
-}
-
 // Closes the descriptor on every path out of a read or write.
 class Descriptor
 {
@@ -159,9 +148,9 @@ QByteArray ReadWholeFile(const QString &fileName)
     Descriptor file(::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC));
     struct stat info;
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0)
-        throw fileError("Cannot open file", fileName, errno);
+        throw FileError(false, fileName, errno);
     if (S_ISDIR(info.st_mode))
-        throw fileError("Cannot open file", fileName, EISDIR);
+        throw FileError(false, fileName, EISDIR);
     QByteArray bytes;
     if (S_ISREG(info.st_mode))
         bytes.reserve(static_cast<qsizetype>(info.st_size));
@@ -171,7 +160,7 @@ QByteArray ReadWholeFile(const QString &fileName)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throw fileError("Cannot open file", fileName, errno);
+            throw FileError(false, fileName, errno);
         if (got == 0)
             return bytes;
         bytes.append(chunk, got);
@@ -191,11 +180,11 @@ void WriteFileSafely(const QString &fileName, QByteArrayView bytes, SaveMethod (
     struct stat existing;
     bool exists = false;
     if (const int error = replaceableTarget(QFile::encodeName(targetName), existing, exists))
-        throw fileError("Cannot create file", fileName, error);
+        throw FileError(true, fileName, error);
     const SaveTarget target{exists, folderWritable(targetName), exists ? qint64(existing.st_nlink) : 0};
     const int error = choose(target) == SaveMethod::InPlace
                           ? writeInPlace(targetName, bytes)
                           : replaceFile(targetName, bytes, exists ? &existing : nullptr);
     if (error)
-        throw fileError("Cannot create file", fileName, error);
+        throw FileError(true, fileName, error);
 }

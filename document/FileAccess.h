@@ -4,10 +4,11 @@
 #include <QByteArrayView>
 #include <QString>
 
-// Whole-file reads and writes with the messages the operator sees; the reason
-// in them is the system's own text for the failure.
+// Whole-file reads and writes with the messages the operator sees: the full
+// file name, the reason in the words set by SetFileFailureWords and the
+// system's number (see FileError).
 
-// Throws "Cannot open file "%s". %s" (the full file name, then the reason).
+// Throws the failure to read the file.
 QByteArray ReadWholeFile(const QString &fileName);
 
 // What decides how a save puts its bytes in place of a file.
@@ -37,7 +38,7 @@ SaveMethod ChooseSaveMethod(const SaveTarget &target);
 // method choose picks for it. The replace never leaves the file damaged: on any
 // failure the old file stays as it was. Writing in place can leave it
 // damaged only when the disk fails half-way. Either way a failure throws
-// "Cannot create file "%s". %s". An existing file keeps its permissions (and
+// the failure to write the file. An existing file keeps its permissions (and
 // its owner where the system allows); a link is followed and the file it
 // names is written.
 void WriteFileSafely(const QString &fileName, QByteArrayView bytes,

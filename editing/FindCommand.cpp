@@ -9,17 +9,15 @@
 
 FindCommand::FindCommand(QTableView &list, const EntryModel &entries, const KeptTexts &texts, Prompts &prompts,
                          QObject *parent)
-    : QObject(parent), m_list(list, entries), m_texts(texts), m_prompts(prompts)
+    : QObject(parent), m_list(list, entries), m_texts(texts), m_prompts(prompts),
+      FindDialog1(new TFindDialog(m_list.mainWindow()))
 {
+    connect(FindDialog1, &TFindDialog::opened, this, &FindCommand::FindDialog1Show);
+    connect(FindDialog1, &TFindDialog::findNext, this, &FindCommand::FindDialog1Find);
 }
 
 void FindCommand::Hledej1Click()
 {
-    if (!FindDialog1) {
-        FindDialog1 = new TFindDialog(m_list.mainWindow());
-        connect(FindDialog1, &TFindDialog::opened, this, &FindCommand::FindDialog1Show);
-        connect(FindDialog1, &TFindDialog::findNext, this, &FindCommand::FindDialog1Find);
-    }
     FindDialog1->show();
     FindDialog1->raise();
     FindDialog1->activateWindow();
@@ -48,13 +46,13 @@ void FindCommand::FindDialog1Find()
     }
     // F3 searches also while the find window is closed; the message then belongs to the main window.
     QWidget *owner = FindDialog1->isVisible() ? static_cast<QWidget *>(FindDialog1) : m_list.mainWindow();
-    m_prompts.showInformation(owner, QString::fromLatin1(NotFoundTitle),
+    m_prompts.showInformation(owner, CodePage::toUnicode(m_texts.notFoundTitle),
                               QStringLiteral("Text %1 %2").arg(typed, CodePage::toUnicode(m_texts.notFoundEnding)));
 }
 
 void FindCommand::findAgain()
 {
-    if (!FindDialog1 || FindDialog1->findText().isEmpty())
+    if (FindDialog1->findText().isEmpty())
         Hledej1Click();
     else
         FindDialog1Find();

@@ -1,12 +1,17 @@
 #include "editing/ListCommands.h"
 
 #include "document/Document.h"
+#include "editing/AddFieldCommand.h"
+#include "editing/AddRecordCommand.h"
+#include "editing/DeleteFieldCommand.h"
+#include "editing/DeleteRecordCommand.h"
+#include "editing/EditEntryCommand.h"
+#include "editing/RenumberCommand.h"
 #include "editing/TEditFrm.h"
 #include "i18n/CodePage.h"
 #include "i18n/KeptTexts.h"
 
 #include <QAbstractItemView>
-#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <stdexcept>
@@ -35,6 +40,10 @@ EditedTexts ListCommands::dialogTexts() const
 
 void ListCommands::selectInPlace(int row)
 {
+    if (row < 0) {
+        m_list.clearSelection();
+        return;
+    }
     QScrollBar *scroll = m_list.verticalScrollBar();
     const int top = scroll->value();
     m_list.selectionModel()->setCurrentIndex(m_list.model()->index(row, 0),
@@ -42,32 +51,37 @@ void ListCommands::selectInPlace(int row)
     scroll->setValue(top);
 }
 
+ListEditCommand::ShowSelection ListCommands::showSelection()
+{
+    return [this](int row) { selectInPlace(row); };
+}
+
+void ListCommands::push(ListEditCommand *command)
+{
+    m_document.undoStack().push(command);
+}
+
 void ListCommands::Pidat1Click()
 {
     const int selected = selectedRow();
     if (selected < 0)
         return;
-    // Send waits for the next save, whether the operator confirms or not.
-    const auto sendOff = qScopeGuard([this] { m_links.sendButton->setEnabled(false); });
     m_dialog.setText(efJmeno, {});
     m_dialog.setText(efZnak, {});
     m_dialog.setText(efCislo, {});
     if (m_document.entries().at(selected).isRecordHeader())
-        addRecord();
+        addRecord(selected);
     else
         addField(selected);
 }
 
-void ListCommands::addRecord()
+void ListCommands::addRecord(int selected)
 {
     m_dialog.setText(efCislo, m_editing.nextRecordNumber());
     if (!showDialog())
         return;
-    const int header = m_editing.addRecord(m_dialog.text(efCislo), m_dialog.text(efJmeno));
+    push(new AddRecordCommand(m_document, showSelection(), selected, m_dialog.text(efCislo), m_dialog.text(efJmeno)));
     const QAbstractItemModel &model = *m_list.model();
-    m_list.clearSelection();
-    m_list.selectionModel()->setCurrentIndex(model.index(header, 0),
-                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_list.scrollTo(model.index(model.rowCount() - 1, 0), QAbstractItemView::EnsureVisible);
     m_list.setFocus();
 }
@@ -77,7 +91,7 @@ void ListCommands::addField(int selected)
     m_dialog.setText(efJmeno, m_editing.lastFieldOffset());
     if (!showDialog())
         return;
-    selectInPlace(m_editing.addField(selected, dialogTexts()));
+    push(new AddFieldCommand(m_document, showSelection(), selected, dialogTexts()));
 }
 
 void ListCommands::Upravit1Click()
@@ -93,9 +107,7 @@ void ListCommands::Upravit1Click()
     m_dialog.setFormat(HexFormatOfCell(entry.cellView(Entry::Hex)));
     if (!showDialog())
         return;
-    m_links.sendButton->setEnabled(false);
-    m_editing.editEntry(row, dialogTexts());
-    selectInPlace(row);
+    push(new EditEntryCommand(m_document, showSelection(), row, dialogTexts()));
 }
 
 void ListCommands::Smazat1Click()
@@ -103,18 +115,17 @@ void ListCommands::Smazat1Click()
     const int row = selectedRow();
     if (row < 0)
         return;
-    m_editing.deleteAt(row);
-    m_links.sendButton->setEnabled(false);
-    m_links.receiveButton->setEnabled(false);
+    if (row % m_editing.entriesPerRecord() == 0)
+        push(new DeleteRecordCommand(m_document, showSelection(), row));
+    else
+        push(new DeleteFieldCommand(m_document, showSelection(), row));
 }
 
 void ListCommands::Pesluj1Click()
 {
-    const int row = selectedRow();
-    if (!m_editing.renumber())
+    if (!m_editing.canRenumber())
         throw std::runtime_error(CodePage::toUnicode(m_links.texts->renumberRefused).toStdString());
-    if (row >= 0)
-        selectInPlace(row);
+    push(new RenumberCommand(m_document, showSelection(), selectedRow()));
 }
 
 const std::function<void()> *ListCommands::keyCommand(int key) const

@@ -1,24 +1,20 @@
 #pragma once
 
-#include "editing/ListEditing.h"
+#include "editing/ListEditCommand.h"
 
 #include <functional>
 
 class Document;
 class QAbstractItemView;
 class QDialog;
-class QWidget;
 class TEditFrm;
 struct KeptTexts;
 
 // What the list commands reach beyond the list and the dialog: how a modal
-// dialog is run (the operator answers it; tests drive it), the Send and
-// Receive buttons an edit switches off, the commands the list's keys run and
-// the language texts of their messages.
+// dialog is run (the operator answers it; tests drive it), the commands the
+// list's keys run and the language texts of their messages.
 struct ListCommandLinks {
     std::function<bool(QDialog &)> runModal;
-    QWidget *sendButton = nullptr;
-    QWidget *receiveButton = nullptr;
     std::function<void()> editCommand;
     std::function<void()> addCommand;
     std::function<void()> deleteCommand;
@@ -28,7 +24,9 @@ struct ListCommandLinks {
 // The list editing commands as the operator starts them from the list view:
 // they take the selected entry, fill the edit-item dialog and show it, hand
 // the answer to ListEditing and put the selection where the operator expects
-// it. A command that needs a selected entry does nothing without one.
+// it. A command that needs a selected entry does nothing without one. Each
+// confirmed edit is one command on the document's undo stack (see
+// ListEditCommand), so Undo and Redo restore the list and the selection.
 class ListCommands
 {
 public:
@@ -52,10 +50,13 @@ private:
     const std::function<void()> *keyCommand(int key) const;
     bool showDialog();
     EditedTexts dialogTexts() const;
-    void addRecord();
+    void addRecord(int selected);
     void addField(int selected);
-    // Selects the entry and leaves the list scrolled where it is.
+    // Selects the entry (none for -1) and leaves the list scrolled where it is.
     void selectInPlace(int row);
+    // Runs the edit as a command on the document's undo stack.
+    void push(ListEditCommand *command);
+    ListEditCommand::ShowSelection showSelection();
 
     Document &m_document;
     ListEditing m_editing;

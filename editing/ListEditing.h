@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/PackedEntries.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -13,14 +15,15 @@ struct EditedTexts {
     QByteArray charNumber;
 };
 
-// The editing commands on the entry list: add a record or a field, edit an
-// entry, delete a record or a field, renumber. The list is a table of records
-// of one layout, E entries each (a header and the first record's fields), and
-// the commands keep that shape: a field is added, renamed and deleted at the
-// same position in every record, and a new record copies the first record's
-// fields. Each command is one change of the model (one batch, so the views
-// redraw once) and one pass over the list. A confirmed change marks the list
-// as no longer saved; renumbering does not.
+// The editing changes of the entry list: add a record or a field, edit an
+// entry, delete a record or a field, renumber, and the changes that take each
+// of them back. The list is a table of records of one layout, E entries each
+// (a header and the first record's fields), and the changes keep that shape: a
+// field is added, renamed and deleted at the same position in every record,
+// and a new record copies the first record's fields. Each change is one change
+// of the model (one batch, so the views redraw once) and one pass over the
+// list. The operator's commands run them as undoable commands (see
+// ListEditCommand), which keep what a change takes out of the list.
 //
 // A record name confirmed shorter than the list's name width is filled with
 // blanks to that width, so the first record's name never narrows the width
@@ -44,21 +47,40 @@ public:
     // record's header tail, then copies of the first record's fields. Returns
     // the index of the new header.
     int addRecord(QByteArrayView number, QByteArrayView name);
+    // Drops the entries from row to the end (a record added there).
+    void truncate(int row);
     // Inserts the field behind the selected entry's position in every record.
     // Returns the index the selected entry has afterwards.
     int addField(int selected, const EditedTexts &field);
+    // Drops the field at the position from every record of perRecord entries.
+    void dropField(int perRecord, int position);
+    // Whether editing the entry with the texts changes the field's name
+    // (offset) in every record rather than in the entry alone.
+    bool editRenamesField(int row, const EditedTexts &texts) const;
     // Writes the dialog's texts back into the entry; a changed offset of a
     // field entry is changed at the field's position in every record.
     void editEntry(int row, const EditedTexts &texts);
     // The name (offset) at the entry's position in every record.
     void setFieldNameInAllRecords(int row, QByteArrayView name);
+    // The entries first, first + step... to the end of the list, and putting
+    // such entries back in their places.
+    PackedEntries entriesFrom(int first, int step) const;
+    void restoreFrom(int first, int step, const PackedEntries &entries);
     // Deletes the record whose header is at row, or the field at row's
-    // position from every record.
-    void deleteAt(int row);
+    // position from every record; returns the entries deleted.
+    PackedEntries deleteAt(int row);
+    // Puts deleted entries back: a record's at row, a field's at its position
+    // in every record of perRecord entries.
+    void insertRecord(int row, const PackedEntries &record);
+    void insertField(int perRecord, int position, const PackedEntries &field);
+    // Whether there are no more records than renumbering can number in four characters.
+    bool canRenumber() const;
     // Gives the record headers the Numbers 1, 2, 3... right-aligned in four
-    // characters. False, with nothing changed, when there are more records
-    // than four digits can number.
-    [[nodiscard]] bool renumber();
+    // characters; the list must be one that can be renumbered.
+    void renumber();
+    // The record headers' Numbers in list order, and putting them back.
+    PackedEntries recordNumbers() const;
+    void restoreRecordNumbers(const PackedEntries &numbers);
 
 private:
     QByteArray recordName(QByteArrayView name) const;

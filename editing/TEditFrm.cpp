@@ -47,11 +47,14 @@ public:
 // A line edit with its caption above it, like the labelled edits of the
 // device tools: the label is named after the edit and points to it, so its
 // mnemonic moves the focus there.
-QLineEdit *addLabelledEdit(QGridLayout *fields, const char *name, const QString &caption, int column)
+QLineEdit *addLabelledEdit(QGridLayout *fields, const char *name, const QString &caption, int column,
+                           QLabel **labelOut = nullptr)
 {
     auto *edit = new QLineEdit;
     edit->setObjectName(QLatin1StringView(name));
     auto *label = new QLabel(caption);
+    if (labelOut)
+        *labelOut = label;
     label->setObjectName(QLatin1StringView(name) + QStringLiteral("Label"));
     label->setBuddy(edit);
     fields->addWidget(label, 0, column);
@@ -73,10 +76,10 @@ TEditFrm::TEditFrm(QWidget *parent)
     outer->setSizeConstraint(QLayout::SetFixedSize);
     outer->addLayout(fields);
 
-    m_cislo = addLabelledEdit(fields, "Cislo", QStringLiteral("22"), CisloColumn);
-    m_jmeno = addLabelledEdit(fields, "Jmeno", QStringLiteral("23"), JmenoColumn);
+    m_cislo = addLabelledEdit(fields, "Cislo", QStringLiteral("22"), CisloColumn, &m_cisloLabel);
+    m_jmeno = addLabelledEdit(fields, "Jmeno", QStringLiteral("23"), JmenoColumn, &m_jmenoLabel);
     m_hex = addLabelledEdit(fields, "Hex", QStringLiteral("Hex"), HexColumn);
-    m_znak = addLabelledEdit(fields, "Znak", QStringLiteral("24"), ZnakColumn);
+    m_znak = addLabelledEdit(fields, "Znak", QStringLiteral("24"), ZnakColumn, &m_znakLabel);
 
     auto *arrow = new QLabel(QStringLiteral("<->"), this);
     QFont bold = arrow->font();
@@ -131,6 +134,19 @@ void TEditFrm::createFormatGroup()
         m_formatGroup->addButton(choice, index);
         columns->addWidget(choice);
     }
+}
+
+LanguageRows TEditFrm::languageRows()
+{
+    using namespace LanguageTargets;
+    return {
+        title("139", this),            // edit an entry
+        caption("42", m_cisloLabel),   // number
+        caption("43", m_jmenoLabel),   // name
+        caption("44", m_znakLabel),    // character
+        caption("45", m_cancel),       // cancel
+        groupTitle("46", m_formatBox), // format of the hexadecimal value
+    };
 }
 
 QLineEdit *TEditFrm::edit(EditField field) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/HexConversions.h"
+#include "i18n/LanguageRow.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -18,8 +19,8 @@ enum EditField { efCislo, efJmeno, efHex, efZnak };
 
 // The edit-item dialog: one entry's Number, name or offset, hex text and
 // character or number, with the width of the value. Object name "EditFrm";
-// the labels of Cislo, Jmeno and Znak, the cancel button and the format group
-// take language texts 42 to 46.
+// its title, the labels of Cislo, Jmeno and Znak, the cancel button and the
+// format group take language texts (see languageRows).
 //
 // One instance serves the whole run: fields and format choice carry over from
 // one use to the next except where an opening resets them. A record header is
@@ -43,6 +44,8 @@ public:
     // The list's name width, which limits the typing in Jmeno from the next
     // opening on (30 characters when 0); a longer name put in stays whole.
     void setNameWidth(qsizetype width) { m_nameWidth = width; }
+    // The window's numbered texts and the controls that show them.
+    LanguageRows languageRows();
 
     QLineEdit *cislo() const { return m_cislo; }
     QLineEdit *jmeno() const { return m_jmeno; }
@@ -79,6 +82,10 @@ private:
     QLineEdit *m_jmeno;
     QLineEdit *m_hex;
     QLineEdit *m_znak;
+    // The captions above Cislo, Jmeno and Znak.
+    QLabel *m_cisloLabel = nullptr;
+    QLabel *m_jmenoLabel = nullptr;
+    QLabel *m_znakLabel = nullptr;
     QPushButton *m_ok;
     QPushButton *m_cancel;
     QGroupBox *m_formatBox;

@@ -17,8 +17,9 @@ TFindDialog::TFindDialog(QWidget *parent)
     m_findWhat = new QLineEdit(this);
     m_findWhat->setObjectName(QStringLiteral("FindWhat"));
     m_findWhat->setMinimumWidth(200);
-    auto *label = new QLabel(QStringLiteral("Fi&nd what:"), this);
-    label->setBuddy(m_findWhat);
+    m_findWhatLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    m_findWhatLabel->setObjectName(QStringLiteral("FindWhatLabel"));
+    m_findWhatLabel->setBuddy(m_findWhat);
     m_wholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);
     m_wholeWord->setObjectName(QStringLiteral("WholeWord"));
     m_findNext = new QPushButton(QStringLiteral("&Find Next"), this);
@@ -29,7 +30,7 @@ TFindDialog::TFindDialog(QWidget *parent)
 
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->addWidget(label, 0, 0);
+    grid->addWidget(m_findWhatLabel, 0, 0);
     grid->addWidget(m_findWhat, 0, 1);
     grid->addWidget(m_findNext, 0, 2);
     grid->addWidget(m_wholeWord, 1, 0, 1, 2);
@@ -41,6 +42,18 @@ TFindDialog::TFindDialog(QWidget *parent)
             [this](const QString &text) { m_findNext->setEnabled(!text.isEmpty()); });
     connect(m_findNext, &QPushButton::clicked, this, &TFindDialog::findNext);
     connect(m_cancel, &QPushButton::clicked, this, &TFindDialog::reject);
+}
+
+LanguageRows TFindDialog::languageRows()
+{
+    using namespace LanguageTargets;
+    return {
+        title("3", this),                // find
+        caption("135", m_findWhatLabel), // the text to find, with its mnemonic
+        caption("136", m_wholeWord),     // match whole words only
+        caption("137", m_findNext),      // find the next match
+        caption("45", m_cancel),         // cancel
+    };
 }
 
 QString TFindDialog::findText() const

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "i18n/LanguageRow.h"
+
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 // The find window, laid out like the desktop's usual one: the text to find,
 // "Match whole word only", Find Next and Cancel. There is no match-case box
 // and no direction: the search is always case-blind for a-z and goes down.
-// Its labels are English, as the desktop's own find window would show them;
-// the language file carries no texts for it.
+// Its title and labels are numbered texts of the language file (see
+// languageRows); until the first language is applied they are English.
 //
 // It is modeless and stays above the main window. Closing it (Cancel, Esc,
 // the title bar) only hides it, so the text and the check box are there for
@@ -28,6 +31,8 @@ public:
     QCheckBox *wholeWordBox() const { return m_wholeWord; }
     QPushButton *findNextButton() const { return m_findNext; }
     QPushButton *cancelButton() const { return m_cancel; }
+    // The window's numbered texts and the controls that show them.
+    LanguageRows languageRows();
 
 signals:
     // Each time the window opens (not when a minimised window comes back).
@@ -41,6 +46,7 @@ protected:
 
 private:
     QLineEdit *m_findWhat;
+    QLabel *m_findWhatLabel;
     QCheckBox *m_wholeWord;
     QPushButton *m_findNext;
     QPushButton *m_cancel;

@@ -14,6 +14,15 @@
 
 #include <algorithm>
 
+LanguageRows TfrmSeznam::languageRows()
+{
+    using namespace LanguageTargets;
+    return {
+        title("30", this),       // go to
+        caption("30", m_label1), // go to, above the names
+    };
+}
+
 TfrmSeznam::TfrmSeznam(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/EntryListSelection.h"
+#include "i18n/LanguageRow.h"
 
 #include <QDialog>
 
@@ -38,6 +39,8 @@ public:
     QLabel *titleLabel() const { return m_label1; }
     QLabel *countLabel() const { return m_label2; }
     QComboBox *names() const { return m_cbSeznam; }
+    // The window's numbered texts and the controls that show them.
+    LanguageRows languageRows();
 
     // Go to: fills the box with the record names, shows the first one ready
     // to be typed over and opens the window (an open one comes to the front).

@@ -1,102 +1,89 @@
 #include "i18n/LanguageTable.h"
 
-#include <array>
+#include <utility>
 
 namespace
 {
 
-using Window = LanguageWindow;
-using Kind = LanguageTargetKind;
-
-constexpr LanguageRow caption(const char *key, Window window, const char *object)
-{
-    return {key, window, Kind::Caption, object, -1, nullptr};
-}
-
-constexpr LanguageRow menuItem(const char *key, int position, const char *action)
-{
-    return {key, Window::Main, Kind::MenuItem, action, position, nullptr};
-}
-
-constexpr LanguageRow columnTitle(const char *key, int column)
-{
-    return {key, Window::Main, Kind::ColumnTitle, "Seznam", column, nullptr};
-}
-
-constexpr LanguageRow windowTitle(const char *key, Window window, const char *windowName)
-{
-    return {key, window, Kind::WindowTitle, windowName, -1, nullptr};
-}
-
-constexpr LanguageRow groupTitle(const char *key, Window window, const char *object)
-{
-    return {key, window, Kind::GroupTitle, object, -1, nullptr};
-}
-
-constexpr LanguageRow kept(const char *key, QByteArray KeptTexts::*slot)
-{
-    return {key, Window::Kept, Kind::Kept, nullptr, -1, slot};
-}
-
-// The order is part of the behaviour: a language box whose text changes while
-// the texts are assigned sees each row read under the name it has at that moment.
-constexpr std::array table{
-    caption("1", Window::Main, "btnNacti"),
-    caption("2", Window::Main, "btnUloz"),
-    caption("3", Window::Main, "btnHledej"),
-    caption("4", Window::Main, "btnPosli"),
-    caption("5", Window::Main, "btnPrijmi"),
-    caption("6", Window::Main, "btnNovy"),
-    caption("7", Window::Main, "btnKonec"),
-    caption("8", Window::Main, "cbOtevri"),
-    caption("9", Window::Main, "Label1"),
-    caption("10", Window::Main, "btnZpet"),
-    kept("11", &KeptTexts::writeBackMessage),
-    kept("12", &KeptTexts::notFoundEnding),
-    caption("30", Window::Main, "btnSeznam"),
-    windowTitle("30", Window::GoTo, "frmSeznam"),
-    caption("30", Window::GoTo, "Label1"),
-    kept("31", &KeptTexts::namesUnit),
-    caption("20", Window::Main, "btnZrus"),
-    caption("21", Window::Main, "btnTisk"),
-    caption("21", Window::Print, "PrintBtn"),
-    caption("22", Window::Print, "AllPageBtn"),
-    caption("23", Window::Print, "ZavritBtn"),
-    columnTitle("24", 1),
-    columnTitle("25", 3),
-    menuItem("6", 0, "Novy"),
-    menuItem("26", 2, "Pidat1"),
-    menuItem("27", 3, "Upravit1"),
-    menuItem("3", 5, "Hledej1"),
-    menuItem("30", 6, "Jdina"),
-    menuItem("21", 7, "tisk1"),
-    menuItem("28", 9, "Smazat1"),
-    menuItem("29", 11, "Pesluj1"),
-    caption("40", Window::Print, "Label3"),
-    caption("41", Window::Print, "Label1"),
-    caption("42", Window::Edit, "CisloLabel"),
-    caption("43", Window::Edit, "JmenoLabel"),
-    caption("44", Window::Edit, "ZnakLabel"),
-    caption("45", Window::Edit, "Zrusit"),
-    groupTitle("46", Window::Edit, "rg_Hex_Format"),
-    kept("50", &KeptTexts::lineErrorTitle),
-    kept("51", &KeptTexts::parityError),
-    kept("52", &KeptTexts::breakError),
-    kept("53", &KeptTexts::framingError),
-    kept("60", &KeptTexts::renumberRefused),
-    kept("61", &KeptTexts::writeBackFailed),
-    kept("62", &KeptTexts::writtenBack),
-    kept("63", &KeptTexts::deviceSilent),
-    kept("64", &KeptTexts::checkTheLine),
-    kept("65", &KeptTexts::cancelEndsWait),
-    kept("66", &KeptTexts::receptionKept),
-    kept("67", &KeptTexts::deleteOnDevice),
-    kept("68", &KeptTexts::noDeviceData),
+// One row per kept text: its key and the member that keeps it.
+constexpr std::pair<const char *, QByteArray KeptTexts::*> keptTexts[] = {
+    {"11", &KeptTexts::writeBackMessage},
+    {"12", &KeptTexts::notFoundEnding},
+    {"31", &KeptTexts::namesUnit},
+    {"50", &KeptTexts::lineErrorTitle},
+    {"51", &KeptTexts::parityError},
+    {"52", &KeptTexts::breakError},
+    {"53", &KeptTexts::framingError},
+    {"60", &KeptTexts::renumberRefused},
+    {"61", &KeptTexts::writeBackFailed},
+    {"62", &KeptTexts::writtenBack},
+    {"63", &KeptTexts::deviceSilent},
+    {"64", &KeptTexts::checkTheLine},
+    {"65", &KeptTexts::cancelEndsWait},
+    {"66", &KeptTexts::receptionKept},
+    {"67", &KeptTexts::deleteOnDevice},
+    {"68", &KeptTexts::noDeviceData},
+    {"69", &KeptTexts::undoItem},
+    {"70", &KeptTexts::redoItem},
+    {"71", &KeptTexts::nothingToUndo},
+    {"72", &KeptTexts::nothingToRedo},
+    {"73", &KeptTexts::editRecordEdit},
+    {"74", &KeptTexts::editFieldEdit},
+    {"75", &KeptTexts::addRecordEdit},
+    {"76", &KeptTexts::addFieldEdit},
+    {"77", &KeptTexts::deleteRecordEdit},
+    {"78", &KeptTexts::deleteFieldEdit},
+    {"79", &KeptTexts::renumberEdit},
+    {"80", &KeptTexts::loaded},
+    {"81", &KeptTexts::saved},
+    {"82", &KeptTexts::sent},
+    {"83", &KeptTexts::received},
+    {"84", &KeptTexts::newList},
+    {"85", &KeptTexts::deletedOnDevice},
+    {"86", &KeptTexts::cancelled},
+    {"87", &KeptTexts::stopped},
+    {"88", &KeptTexts::undone},
+    {"89", &KeptTexts::redone},
+    {"101", &KeptTexts::backupFolder},
+    {"102", &KeptTexts::backupProgress},
+    {"103", &KeptTexts::backupStored},
+    {"104", &KeptTexts::backupUnreadable},
+    {"105", &KeptTexts::backupSummary},
+    {"106", &KeptTexts::backupFailures},
+    {"107", &KeptTexts::backupCut},
+    {"108", &KeptTexts::backupTitle},
+    {"109", &KeptTexts::backupNothing},
+    {"110", &KeptTexts::portBox},
+    {"111", &KeptTexts::dataBitsBox},
+    {"112", &KeptTexts::baudRateBox},
+    {"113", &KeptTexts::parityBox},
+    {"114", &KeptTexts::flowControlBox},
+    {"115", &KeptTexts::stopBitsBox},
+    {"116", &KeptTexts::portNotOpened},
+    {"117", &KeptTexts::portNotFound},
+    {"118", &KeptTexts::portInUse},
+    {"119", &KeptTexts::portNoPermission},
+    {"120", &KeptTexts::notASerialPort},
+    {"121", &KeptTexts::portRefused},
+    {"122", &KeptTexts::fileNotRead},
+    {"123", &KeptTexts::fileNotWritten},
+    {"124", &KeptTexts::fileNotFound},
+    {"125", &KeptTexts::fileNoPermission},
+    {"126", &KeptTexts::fileIsAFolder},
+    {"127", &KeptTexts::diskFull},
+    {"128", &KeptTexts::diskReadOnly},
+    {"129", &KeptTexts::fileRefused},
+    {"133", &KeptTexts::allFilesFilter},
+    {"134", &KeptTexts::textFilesFilter},
+    {"138", &KeptTexts::notFoundTitle},
 };
 
 } // namespace
 
-std::span<const LanguageRow> LanguageTable::rows()
+LanguageRows LanguageTable::keptRows(KeptTexts &kept)
 {
-    return table;
+    LanguageRows rows;
+    for (const auto &[key, slot] : keptTexts)
+        rows.push_back({key, [&kept, slot](const QByteArray &text) { kept.*slot = text; }});
+    return rows;
 }

@@ -11,21 +11,21 @@ QString ApplicationTitle(const QString &executablePath)
     return name.left(1) + name.mid(1).toLower();
 }
 
-QString Building(const QString &applicationTitle)
+// Each pattern is filled in one pass, so a "%" in the program's name stays as it is.
+QString Building(const Patterns &patterns, const QString &applicationTitle)
 {
-    return applicationTitle + QStringLiteral(" - vytvárím stránky...");
+    return patterns.building.arg(applicationTitle);
 }
 
-QString Finished(const QString &applicationTitle)
+QString Finished(const Patterns &patterns, const QString &applicationTitle)
 {
-    return applicationTitle + QStringLiteral(" - hotovo ...");
+    return patterns.finished.arg(applicationTitle);
 }
 
-QString Printing(const QString &applicationTitle, int page, int totalPages, int percent)
+QString Printing(const Patterns &patterns, const QString &applicationTitle, int page, int totalPages, int percent)
 {
-    // One pass over the pattern, so a "%" in the program's name stays as it is.
-    return QStringLiteral("%1 - Tisknu stránku %2 of %3 (%%4 hotovo)...")
-        .arg(applicationTitle, QString::number(page), QString::number(totalPages), QString::number(percent));
+    return patterns.printing.arg(applicationTitle, QString::number(page), QString::number(totalPages),
+                                 QString::number(percent));
 }
 
 QString PageLabel(int page, int totalPages)

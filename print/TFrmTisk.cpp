@@ -83,14 +83,14 @@ TFrmTisk::TFrmTisk(QWidget *parent)
     row->setSpacing(3);
     row->addStretch();
 
-    addLabel("Label1", QStringLiteral("Stránka:"));
+    m_pageCaption = addLabel("Label1", QStringLiteral("Stránka:"));
     m_pageLabel = addLabel("PageLabel", QStringLiteral("0 / 0"));
     reserveWidth(m_pageLabel, QStringLiteral("00 / 00"));
     m_prevPage = addButton("PrevPageBtn", QStringLiteral("<"));
     m_prevPage->setFixedSize(PageButtonSize);
     m_nextPage = addButton("NextPageBtn", QStringLiteral(">"));
     m_nextPage->setFixedSize(PageButtonSize);
-    addLabel("Label3", QStringLiteral("zvětšení:"));
+    m_zoomCaption = addLabel("Label3", QStringLiteral("zvětšení:"));
     m_zoomLabel = addLabel("ZoomLabel", QStringLiteral("0%"));
     reserveWidth(m_zoomLabel, QStringLiteral("500%"));
     m_zoomIn = addZoomButton("ZoomInBtn", true);
@@ -151,6 +151,23 @@ void TFrmTisk::wirePreview()
     connect(PrintPreview, &TPrintPreview::OnCanResize, this, &TFrmTisk::PrintPreviewCanResize);
     // A fitted zoom follows the preview's size; the label follows the zoom.
     connect(PrintPreview, &TPrintPreview::OnZoomChange, this, &TFrmTisk::showZoomLabel);
+}
+
+LanguageRows TFrmTisk::languageRows()
+{
+    using namespace LanguageTargets;
+    return {
+        title("21", this),                              // print
+        caption("21", m_print),                         // print
+        caption("22", m_allPage),                       // whole page
+        caption("23", m_zavrit),                        // close
+        caption("40", m_zoomCaption),                   // zoom
+        caption("41", m_pageCaption),                   // page
+        kept("140", &m_titles.building),                // title while the pages are built
+        kept("141", &m_titles.finished),                // title once they are built
+        kept("142", &m_titles.printing),                // title while printing
+        kept("143", &PrintPreview->PrintFailedMessage), // a print that cannot start
+    };
 }
 
 void TFrmTisk::SetPrompts(PrintPrompts *prompts)
@@ -248,7 +265,7 @@ void TFrmTisk::setNavigationEnabled(bool enabled)
 
 void TFrmTisk::PrintPreviewBeginDoc()
 {
-    setWindowTitle(PrintWindowTitles::Building(m_applicationTitle));
+    setWindowTitle(PrintWindowTitles::Building(m_titles, m_applicationTitle));
     setNavigationEnabled(false);
 }
 
@@ -285,14 +302,15 @@ void TFrmTisk::printFooter(QPainter &canvas, int page)
 
 void TFrmTisk::PrintPreviewEndDoc()
 {
-    setWindowTitle(PrintWindowTitles::Finished(m_applicationTitle));
+    setWindowTitle(PrintWindowTitles::Finished(m_titles, m_applicationTitle));
     showPageLabel();
     setNavigationEnabled(true);
 }
 
 void TFrmTisk::PrintPreviewPrintProgress(int page, int percent)
 {
-    setWindowTitle(PrintWindowTitles::Printing(m_applicationTitle, page, PrintPreview->TotalPages(), percent));
+    setWindowTitle(
+        PrintWindowTitles::Printing(m_titles, m_applicationTitle, page, PrintPreview->TotalPages(), percent));
 }
 
 void TFrmTisk::PrintPreviewCanResize()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "i18n/LanguageRow.h"
 #include "print/ListingLayout.h"
+#include "print/PrintWindowTitles.h"
 
 #include <QDate>
 #include <QDialog>
@@ -23,8 +25,9 @@ class TThumbnailPreview;
 // entries on A4 pages, each with a footer that names the file, the date and
 // the page, recorded into the page preview each time the window opens, with a
 // strip of page thumbnails, page and zoom controls and Print.
-// Object name "FrmTisk"; Label1, Label3, AllPageBtn, PrintBtn and ZavritBtn
-// take language texts 41, 40, 22, 21 and 23.
+// Object name "FrmTisk"; its title, Label1, Label3, AllPageBtn, PrintBtn,
+// ZavritBtn and the titles shown while it works are language texts (see
+// languageRows).
 class TFrmTisk : public QDialog
 {
     Q_OBJECT
@@ -49,6 +52,8 @@ public:
     // Replaces the print dialog and the error box (not owned); null goes back
     // to the desktop's own.
     void SetPrompts(PrintPrompts *prompts);
+    // The window's numbered texts and the controls that show them.
+    LanguageRows languageRows();
 
     TPrintPreview *printPreview() const { return PrintPreview; }
     TThumbnailPreview *thumbnails() const { return ThumbnailPreview1; }
@@ -102,6 +107,8 @@ private:
     QPushButton *addZoomButton(const char *name, bool zoomIn);
 
     QWidget *m_panel;
+    QLabel *m_pageCaption;
+    QLabel *m_zoomCaption;
     QLabel *m_pageLabel;
     QLabel *m_zoomLabel;
     QPushButton *m_prevPage;
@@ -124,4 +131,5 @@ private:
     // Where the baseline lies below the top of a text in the page font.
     qreal m_ascent = 0;
     QString m_applicationTitle;
+    PrintWindowTitles::Patterns m_titles;
 };

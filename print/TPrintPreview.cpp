@@ -497,7 +497,7 @@ void TPrintPreview::printList(const std::vector<int> &pages)
         emit OnAfterPrint();
         const QString target =
             printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
-        throw std::runtime_error(QStringLiteral("Unable to print to %1").arg(target).toStdString());
+        throw std::runtime_error(PrintFailedMessage.arg(target).toStdString());
     }
     const QRectF target(0, 0, ConvertUnits(PaperWidth(), Units(), mmPixel, printer.logicalDpiX()),
                         ConvertUnits(PaperHeight(), Units(), mmPixel, printer.logicalDpiY()));

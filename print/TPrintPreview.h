@@ -61,6 +61,8 @@ public:
     bool ZoomSavePos = true;
 
     QString PrintJobTitle;
+    // The failure of a print that cannot start; %1 the printer or the file.
+    QString PrintFailedMessage = QStringLiteral("Unable to print to %1");
     TPaperView PaperView;
 
     TPreviewState State() const { return m_state; }

@@ -1,6 +1,7 @@
 #include "link/port/EComPort.h"
 
 #include <array>
+#include <cerrno>
 #include <string>
 
 namespace
@@ -50,4 +51,38 @@ const char *EComPort::text(int code)
     if (code < 1 || code > int(texts.size()))
         return "Unknown com port error";
     return texts[size_t(code - 1)];
+}
+
+EComPort::OpenFailureReason EComPort::reason() const
+{
+    return m_code == OpenFailed ? ReasonOf(m_systemError) : OpenFailureReason::None;
+}
+
+EComPort EComPort::forPort(const QString &portName) const
+{
+    EComPort named(*this);
+    named.m_portName = portName;
+    return named;
+}
+
+// A tty held with TIOCEXCL or our flock shows as EBUSY; a device node without
+// a driver or hardware behind it as ENODEV or ENXIO.
+EComPort::OpenFailureReason EComPort::ReasonOf(int systemError)
+{
+    switch (systemError) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return OpenFailureReason::NotFound;
+    case EBUSY:
+        return OpenFailureReason::InUse;
+    case EACCES:
+    case EPERM:
+        return OpenFailureReason::NoPermission;
+    case ENOTTY:
+    case EISDIR:
+        return OpenFailureReason::NotASerialPort;
+    default:
+        return OpenFailureReason::Other;
+    }
 }

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QString>
+
 #include <stdexcept>
 
 // The one failure of the serial port layer: an error number (1 to 23) whose
 // fixed text is the message, and the operating system's error number (errno
 // on this platform), or -1 when there is none, appended as
 // " (win error code: n)" so the operator and support see the system's reason.
+//
+// A port that does not open also carries the port's name and the reason in
+// a word the window can put in the operator's language; the message itself
+// stays language-free for logs and callers that have no words.
 class EComPort : public std::runtime_error
 {
 public:
@@ -35,10 +41,20 @@ public:
         RegistryError = 23
     };
 
+    // Why a port did not open, as far as the system's number tells; None for every other failure.
+    enum class OpenFailureReason { None, NotFound, InUse, NoPermission, NotASerialPort, Other };
+
     explicit EComPort(int code, int systemError = -1);
 
     int code() const { return m_code; }
     int systemError() const { return m_systemError; }
+    const QString &portName() const { return m_portName; }
+    OpenFailureReason reason() const;
+    // The same failure, naming the port it concerns.
+    EComPort forPort(const QString &portName) const;
+
+    // The reason of a failed open with this system error number.
+    static OpenFailureReason ReasonOf(int systemError);
 
     // The fixed text of an error number, without the system's error number.
     static const char *text(int code);
@@ -46,4 +62,5 @@ public:
 private:
     int m_code;
     int m_systemError;
+    QString m_portName;
 };

@@ -48,7 +48,11 @@ void TCustomComPort::OpenPort()
     if (Connected())
         return;
     emit OnBeforeOpen(this);
-    m_device = m_system->open(m_port);
+    try {
+        m_device = m_system->open(m_port);
+    } catch (const EComPort &failure) {
+        throw failure.forPort(m_port);
+    }
     ++m_generation;
     try {
         applyAll();
@@ -83,7 +87,7 @@ void TCustomComPort::ClosePort()
 void TCustomComPort::ShowFailure(const std::exception &failure)
 {
     if (isSignalConnected(QMetaMethod::fromSignal(&TCustomComPort::OnFailure)))
-        emit OnFailure(this, QString::fromUtf8(failure.what()));
+        emit OnFailure(this, m_failureWords ? m_failureWords(failure) : QString::fromUtf8(failure.what()));
     else
         qWarning("%s", failure.what());
 }

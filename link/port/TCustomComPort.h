@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <exception>
+#include <functional>
 #include <memory>
 
 class TComThread;
@@ -69,8 +70,10 @@ public:
     bool Connected() const { return m_device != nullptr; }
     // Where this port's devices come from, and the list of ports offered with it.
     SerialSystem &System() const { return *m_system; }
-    // Passes a failure to the owner through OnFailure (logged when nobody listens).
+    // Passes a failure to the owner through OnFailure (logged when nobody listens),
+    // in the words the owner chose (the failure's own message until it chooses).
     void ShowFailure(const std::exception &failure);
+    void SetFailureWords(std::function<QString(const std::exception &)> words) { m_failureWords = std::move(words); }
 
     const QString &Port() const { return m_port; }
     // A different name on an open port closes it and opens the new one (a
@@ -151,4 +154,5 @@ private:
     char m_eventChar = 0;
     bool m_discardNull = false;
     TSyncMethod m_syncMethod = smThreadSync;
+    std::function<QString(const std::exception &)> m_failureWords;
 };

@@ -13,6 +13,9 @@ inline constexpr char EndWork[] = "*KORAX@EW$!";
 inline constexpr char Break[] = "*KORAX@BREAK$!";
 inline constexpr char TakeFile[] = "*KORAX@DSDOWN$!";
 
+// The width of a file number in a command.
+inline constexpr int FileNumberWidth = 3;
+
 // Asks for the device file with this number.
 QByteArray read(QByteArrayView fileNumber);
 // Deletes the device file with this number.

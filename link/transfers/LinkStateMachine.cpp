@@ -54,6 +54,8 @@ std::optional<Step> browsing(State state, Event event, QByteArrayView fileNumber
     case Event::OpenRow:
         return directory ? std::optional(to(State::ReadingDeviceFile, {{LinkCommands::read(fileNumber)}}))
                          : std::nullopt;
+    case Event::BackUpRow:
+        return directory ? std::optional(to(State::BackingUp, {{LinkCommands::read(fileNumber)}})) : std::nullopt;
     case Event::DeleteRow:
         return directory ? std::optional(to(State::DirectoryShown, {{LinkCommands::remove(fileNumber)}}))
                          : std::nullopt;
@@ -70,6 +72,20 @@ std::optional<Step> browsing(State state, Event event, QByteArrayView fileNumber
     case Event::HangUp:
     case Event::OpenFailed:
         return to(state);
+    default:
+        return std::nullopt;
+    }
+}
+
+// A file read for the backup leaves the directory on the list whatever ends it.
+std::optional<Step> backingUp(Event event)
+{
+    switch (event) {
+    case Event::FileReceived:
+    case Event::LineError:
+    case Event::HangUp:
+    case Event::OpenFailed:
+        return to(State::DirectoryShown);
     default:
         return std::nullopt;
     }
@@ -152,6 +168,10 @@ std::optional<LinkStateMachine::Step> LinkStateMachine::step(State state, Event 
         if (std::optional<Step> leaving = leavingOnLine(event))
             return leaving;
         return waiting(state, event);
+    case State::BackingUp:
+        if (std::optional<Step> leaving = leavingOnLine(event))
+            return leaving;
+        return backingUp(event);
     }
     return std::nullopt;
 }
@@ -173,7 +193,8 @@ bool LinkStateMachine::writingBack(State state)
 
 bool LinkStateMachine::receivesFile(State state)
 {
-    return state == State::ReceivingOffLine || state == State::WaitingForDirectory || state == State::ReadingDeviceFile;
+    return state == State::ReceivingOffLine || state == State::WaitingForDirectory ||
+           state == State::ReadingDeviceFile || state == State::BackingUp;
 }
 
 bool LinkStateMachine::awaitsDevice(State state)

@@ -27,6 +27,7 @@ public:
         DeviceFileOpen,      // On Line: the list is one device file
         WriteBackWaiting,    // the device deletes its copy and is asked to take the file
         WriteBackUploading,  // the device takes the file line by line
+        BackingUp,           // On Line: a device file is read for the backup; the list is still the directory
     };
     enum class Event {
         Send,
@@ -34,6 +35,7 @@ public:
         TickOnLine,
         UntickOnLine,
         OpenRow,
+        BackUpRow, // a directory row's file read for the backup, not shown
         DeleteRow,
         WriteBack,
         Back,

@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QStringList>
@@ -26,7 +27,6 @@
 namespace
 {
 
-constexpr int FileNumberWidth = 3;
 // The longest an upload waits for the port's output queue before the window handles its events again.
 constexpr int UploadWaitMs = 5;
 
@@ -108,8 +108,10 @@ std::optional<LinkStateMachine::Step> TransferSession::enter(Event event, QByteA
         m_view.updateControls(false);
     if (step && LinkStateMachine::writingBack(from) && !m_link.writingBack())
         writeBackEnded(event);
-    if (step)
+    if (step) {
         watchForAnswer();
+        emit linkChanged();
+    }
     return step;
 }
 
@@ -179,9 +181,10 @@ bool TransferSession::PauseWithEvents(int passes)
 
 void TransferSession::Send()
 {
-    const QByteArray bytes = ReadWholeFile(m_document.openDialogFileName);
-    if (enter(Event::Send))
-        upload(bytes);
+    const QString fileName = m_document.openDialogFileName();
+    const QByteArray bytes = ReadWholeFile(fileName);
+    if (enter(Event::Send) && upload(bytes))
+        m_view.showStatus(m_outcome.sent(fileName, UploadText::lineCount(bytes)));
 }
 
 // Segments go to the port as far as its output queue takes them, so the line
@@ -189,12 +192,13 @@ void TransferSession::Send()
 // window handles its events, whatever the rate and the size of the queue. The
 // bar and the log follow what has left the port, and the port is closed once
 // all of it has. A cancel closes the port under the loop (discarding what its
-// queue still holds), and the loop stops at once.
-void TransferSession::upload(const QByteArray &bytes)
+// queue still holds), and the loop stops at once. True when all of it has left.
+bool TransferSession::upload(const QByteArray &bytes)
 {
     UploadWriter writer(bytes, m_port.Timeouts(), UploadWriter::Clock::now());
     openPort();
     m_view.setProgress(0, writer.size());
+    bool ended = false;
     {
         const LoopScope loop(*this);
         const quint64 interruptions = m_interruptions;
@@ -210,10 +214,12 @@ void TransferSession::upload(const QByteArray &bytes)
             closeAfterFailure();
             throw;
         }
-        if (stillRunning(interruptions))
+        ended = stillRunning(interruptions);
+        if (ended)
             enter(Event::UploadEnded);
     }
     m_port.ClosePort();
+    return ended;
 }
 
 // Hands the port what it takes and shows what has left it (the bar first, so
@@ -234,14 +240,14 @@ bool TransferSession::moveUploadOn(UploadWriter &writer)
 
 void TransferSession::Receive()
 {
-    const std::optional<QString> fileName = m_view.chooseReceiveFile(m_document.saveDialogFileName);
+    const std::optional<QString> fileName = m_view.chooseReceiveFile(m_document.saveDialogFileName());
     if (!fileName || !enter(Event::Receive))
         return;
-    m_document.saveDialogFileName = *fileName;
-    m_document.setFileName(*fileName); // the title names the file being received
+    m_document.adoptSaveFileName(*fileName);
+    m_document.adoptFileName(*fileName); // the title names the file being received
     // Until the received file is opened the list is no file Send could upload.
-    m_document.listSaved = false;
-    m_document.entries().clear();
+    m_document.markNotAFile();
+    m_document.clearList();
     m_receiver.clear();
     m_cancelled = false;
     openPort();
@@ -258,7 +264,7 @@ void TransferSession::OnLineSwitched()
         return;
     }
     m_receiver.clear();
-    m_document.entries().clear();
+    m_document.clearList();
     m_cancelled = false;
     if (ticked) {
         // The flow-control box keeps showing its own choice.
@@ -286,12 +292,13 @@ bool TransferSession::OpenDirectoryRow()
 {
     if (!LinkStateMachine::onLine(m_link.state()) || m_link.deviceFileOpen())
         return false;
-    m_document.listSaved = false;
+    m_document.markNotAFile();
     int row = -1;
     QByteArray number;
     if (!m_link.directoryShown() || !selectedNumber(row, number))
         return true;
-    const std::optional<LinkStateMachine::Step> step = enter(Event::OpenRow, DeviceFileNumber(FileNumberWidth, number));
+    const std::optional<LinkStateMachine::Step> step =
+        enter(Event::OpenRow, DeviceFileNumber(LinkCommands::FileNumberWidth, number));
     m_receiver.clear();
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
@@ -310,7 +317,7 @@ bool TransferSession::DeleteDirectoryRow()
     QByteArray number;
     if (!m_link.directoryShown() || !selectedNumber(row, number))
         return true;
-    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, number);
+    const QByteArray fileNumber = DeviceFileNumber(LinkCommands::FileNumberWidth, number);
     const QByteArray name = m_document.entries().at(row).cell(Entry::NameOffset).trimmed();
     if (!m_view.askYesNo(CodePage::toUnicode(m_texts.deleteOnDevice)
                              .arg(CodePage::toUnicode(fileNumber), CodePage::toUnicode(name))))
@@ -321,6 +328,7 @@ bool TransferSession::DeleteDirectoryRow()
         return true;
     sendCommands(enter(Event::DeleteRow, fileNumber)->commands);
     m_document.entries().remove(row);
+    m_view.showStatus(m_outcome.deletedOnDevice(fileNumber, name));
     return true;
 }
 
@@ -335,15 +343,16 @@ bool TransferSession::SaveToDevice()
         return false;
     if (!m_link.deviceFileOpen() || m_document.entries().isEmpty())
         return true;
-    const QByteArray fileNumber = DeviceFileNumber(FileNumberWidth, m_document.entries().at(0).cell(Entry::Number));
+    const QByteArray fileNumber =
+        DeviceFileNumber(LinkCommands::FileNumberWidth, m_document.entries().at(0).cell(Entry::Number));
     const CheckedPlainFile file = ComposeCheckedDeviceVariantFile(
-        m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(), m_document.keptSapLine,
-        m_document.keptSrnLine, QDateTime::currentDateTime());
+        m_document.entries().entries(), m_document.createdDate(), m_document.createdTime(), m_document.keptSapLine(),
+        m_document.keptSrnLine(), QDateTime::currentDateTime());
     const QString kept =
         QFileInfo(m_transferFile).dir().filePath("writeback-" + QString::fromLatin1(fileNumber) + ".txt");
     WriteFileSafely(kept, file.bytes);
-    m_document.saveDialogFileName = kept;
-    m_document.openDialogFileName = kept;
+    m_document.adoptSaveFileName(kept);
+    m_document.adoptOpenFileName(kept);
     m_writeBack = {fileNumber, kept, int(file.bytes.count("\r\n"))};
     const std::optional<LinkStateMachine::Step> step = enter(Event::WriteBack, fileNumber);
     m_receiver.clear();
@@ -363,10 +372,34 @@ void TransferSession::Back()
     if (!step)
         return;
     m_receiver.clear();
-    m_document.entries().clear();
+    m_document.clearList();
     m_view.setProgress(0, 100);
     m_view.showProgressPanel(true);
     sendCommands(step->commands);
+}
+
+void TransferSession::ReadForBackup(QByteArrayView fileNumber, const QString &cutNote)
+{
+    const std::optional<LinkStateMachine::Step> step = enter(Event::BackUpRow, fileNumber);
+    if (!step)
+        return;
+    m_receiver.clear();
+    m_backupFile.reset();
+    m_backupCutNote = cutNote;
+    sendCommands(step->commands);
+}
+
+void TransferSession::WaitWhileIn(State state)
+{
+    if (m_link.state() != state)
+        return;
+    const LoopScope loop(*this);
+    QEventLoop events;
+    connect(this, &TransferSession::linkChanged, &events, [&] {
+        if (m_link.state() != state)
+            events.quit();
+    });
+    events.exec();
 }
 
 // On Line, cancel leaves On Line mode, except during a write-back, which it
@@ -374,6 +407,8 @@ void TransferSession::Back()
 // receive buffer cleared on every path, also when telling the device fails.
 void TransferSession::Cancel()
 {
+    // Told first: a write-back it ends tells the operator more (see writeBackEnded).
+    m_view.showStatus(m_outcome.cancelled());
     m_cancelled = true;
     const auto clear = qScopeGuard([this] {
         closeAfterFailure();
@@ -381,7 +416,7 @@ void TransferSession::Cancel()
     });
     const std::optional<LinkStateMachine::Step> step = enter(Event::Cancel);
     if (step && !step->commands.isEmpty()) {
-        m_document.entries().clear();
+        m_document.clearList();
         m_cancelled = false;
         sendCommands(step->commands);
     }
@@ -421,17 +456,18 @@ bool TransferSession::ReadyToClose()
     return false;
 }
 
-// The operator learns how it ended: a quiet line on success, else one message
-// that names the kept file. Leaving On Line mode and closing the window, asked
-// for meanwhile, go ahead now.
+// The operator learns how it ended: the status line tells it, and a failure
+// also gives one message that names the kept file. Leaving On Line mode and
+// closing the window, asked for meanwhile, go ahead now.
 void TransferSession::writeBackEnded(Event event)
 {
     m_answerLimit.stop();
-    const QString number = QString::fromLatin1(m_writeBack.fileNumber);
     if (event == Event::UploadEnded) {
-        m_view.showStatus(CodePage::toUnicode(m_texts.writtenBack).arg(number).arg(m_writeBack.lines));
+        m_view.showStatus(m_outcome.writtenBack(m_writeBack.fileNumber, m_writeBack.lines));
     } else {
-        const QString message = CodePage::toUnicode(m_texts.writeBackFailed).arg(number, m_writeBack.keptFile);
+        const QString message = CodePage::toUnicode(m_texts.writeBackFailed)
+                                    .arg(QString::fromLatin1(m_writeBack.fileNumber), m_writeBack.keptFile);
+        m_view.showStatus(m_outcome.stopped(message));
         QMetaObject::invokeMethod(
             this, [this, message] { m_view.showError(message); }, Qt::QueuedConnection);
     }
@@ -483,6 +519,7 @@ void TransferSession::TimerTick()
 
 void TransferSession::PortFailed(const QString &message)
 {
+    m_view.showStatus(m_outcome.stopped(message));
     m_view.showError(message);
     if (m_port.Connected())
         return;
@@ -515,6 +552,8 @@ void TransferSession::LineError(TComErrors errors)
         else
             messages.last() += u'\n' + *kept;
     }
+    if (!messages.isEmpty())
+        m_view.showStatus(m_outcome.stopped(messages.join(u'\n')));
     const QString title = CodePage::toUnicode(m_texts.lineErrorTitle);
     for (const QString &message : messages)
         m_view.showLineError(title, message);
@@ -525,11 +564,13 @@ void TransferSession::LineError(TComErrors errors)
 // instead.
 std::optional<QString> TransferSession::keepReceivedPart(State cut)
 {
+    if (cut == State::BackingUp)
+        return m_backupCutNote;
     const QByteArray arrived = m_receiver.buffer().text() + m_receiver.held().toByteArray();
     if (!LinkStateMachine::receivesFile(cut) || arrived.isEmpty())
         return std::nullopt;
     const QString part =
-        (LinkStateMachine::onLine(cut) ? m_transferFile : m_document.saveDialogFileName) + QStringLiteral(".part");
+        (LinkStateMachine::onLine(cut) ? m_transferFile : m_document.saveDialogFileName()) + QStringLiteral(".part");
     try {
         WriteFileSafely(part, arrived);
     } catch (const std::exception &failure) {
@@ -583,32 +624,44 @@ void TransferSession::take(const LinkReceiver::Item &item)
         if (!enter(Event::DeviceReadyForFile))
             return;
         m_answerLimit.stop();
-        m_document.openDialogFileName = m_document.saveDialogFileName;
-        upload(ReadWholeFile(m_document.openDialogFileName));
+        m_document.openSaveFileName();
+        upload(ReadWholeFile(m_document.openDialogFileName()));
         return;
     case LinkReceiver::Kind::FileText:
         if (const std::optional<QByteArray> line = m_receiver.buffer().logLine(item.text))
             m_view.addLogLine(*line);
-        if (m_receiver.buffer().holdsFileEnd() && LinkStateMachine::step(m_link.state(), Event::FileReceived))
+        if (m_receiver.buffer().holdsFileEnd() && LinkStateMachine::step(m_link.state(), Event::FileReceived) &&
+            endLineEnded())
             storeFile();
         return;
     }
 }
 
+// A backup keeps a file byte for byte, so it waits for the end line's line end too.
+bool TransferSession::endLineEnded() const
+{
+    return m_link.state() != State::BackingUp || m_receiver.buffer().text().endsWith('\n');
+}
+
 // A file that cannot be written keeps the buffer, and the next chunk tries again.
 void TransferSession::storeFile()
 {
+    if (m_link.state() == State::BackingUp) {
+        m_backupFile = m_receiver.takeFile();
+        enter(Event::FileReceived);
+        return;
+    }
     m_cancelled = false;
     const bool onLine = LinkStateMachine::onLine(m_link.state());
     if (onLine)
-        m_document.saveDialogFileName = m_transferFile;
-    WriteFileSafely(m_document.saveDialogFileName, m_receiver.buffer().text());
-    m_receiver.takeFile();
+        m_document.adoptSaveFileName(m_transferFile);
+    WriteFileSafely(m_document.saveDialogFileName(), m_receiver.buffer().text());
+    const qint64 bytes = m_receiver.takeFile().size();
     enter(Event::FileReceived);
     if (onLine)
         showOnLineFile();
     else
-        finishOfflineReceive();
+        finishOfflineReceive(bytes);
 }
 
 // The window is given back also when the file does not load completely.
@@ -620,21 +673,22 @@ void TransferSession::showOnLineFile()
         m_view.showProgressPanel(false);
     });
     if (m_link.deviceFileOpen())
-        m_document.openDialogFileName = m_document.saveDialogFileName;
-    loadDeviceFile(m_document.saveDialogFileName);
+        m_document.openSaveFileName();
+    loadDeviceFile(m_document.saveDialogFileName());
 }
 
 // The received file becomes the document's file when it is opened, so the
 // list, the title, Save and Send all name the same file.
-void TransferSession::finishOfflineReceive()
+void TransferSession::finishOfflineReceive(qint64 bytes)
 {
     const auto closeLater = qScopeGuard([this] { Timer1->start(); });
+    m_view.showStatus(m_outcome.received(m_document.saveDialogFileName(), bytes));
     if (!m_view.openReceivedTicked())
         return;
-    m_document.openDialogFileName = m_document.saveDialogFileName;
+    m_document.openSaveFileName();
     // Opened, the received file is on screen as a loaded one is.
-    m_document.listSaved = true;
-    loadDeviceFile(m_document.openDialogFileName);
+    m_document.markLoaded();
+    loadDeviceFile(m_document.openDialogFileName());
 }
 
 void TransferSession::loadDeviceFile(const QString &fileName)
@@ -644,6 +698,10 @@ void TransferSession::loadDeviceFile(const QString &fileName)
 
 void TransferSession::showReceiveProgress()
 {
+    if (m_link.state() == State::BackingUp) {
+        emit backupTextArrived(m_receiver.buffer().text().size());
+        return;
+    }
     m_view.setProgress(m_receiver.buffer().progress(), 100);
     m_view.setPercentText(percentText(m_receiver.buffer().progress()));
 }

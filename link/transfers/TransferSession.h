@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/CommandOutcome.h"
 #include "link/port/ComTypes.h"
 #include "link/transfers/LinkReceiver.h"
 #include "link/transfers/LinkStateMachine.h"
@@ -7,6 +8,8 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+
+#include <optional>
 
 #include <functional>
 
@@ -23,7 +26,8 @@ struct KeptTexts;
 // It holds the link state (LinkStateMachine: which exchange runs and what the
 // list shows; the receive buffer; the cancel flag), the timer Timer1 that closes the port one tick after a file was
 // received off-line or a line error occurred, and the loops that handle pending events while they run (the upload and
-// PauseWithEvents). It works on the document and tells the window what to show through its TransferView.
+// PauseWithEvents). It works on the document and tells the window what to show through its TransferView,
+// the status line how each transfer ended (see CommandOutcome).
 //
 // Re-entrancy: the receiver, Cancel, a line error and a close of the window
 // can all arrive inside those loops. A loop stops as soon as the port was
@@ -71,6 +75,17 @@ public:
     void Back();
     void Cancel();
 
+    // Reads a directory row's file for a backup (see DeviceBackup): the file is
+    // neither stored nor shown, takeBackupFile() gives it once it has come.
+    // cutNote ends the message a line error or hang-up gives meanwhile, in
+    // place of a kept part: a backup keeps no part of a file.
+    void ReadForBackup(QByteArrayView fileNumber, const QString &cutNote);
+    // The file read for the backup, once; nothing when none has come since.
+    std::optional<QByteArray> takeBackupFile() { return std::exchange(m_backupFile, std::nullopt); }
+    // Handles events while the link is in this state (a loop like the
+    // upload's: a close of the window waits for its end).
+    void WaitWhileIn(LinkStateMachine::State state);
+
     // Notifications of the port.
     void BeforeOpen();
     void AfterClose();
@@ -105,9 +120,15 @@ public:
     const LinkStateMachine &link() const { return m_link; }
     const QString &transferFile() const { return m_transferFile; }
     QTimer &timer() { return *Timer1; }
+    // Counts closes of the port and line errors.
+    quint64 interruptions() const { return m_interruptions; }
 
 signals:
     void closeRequested();
+    // The link's state took an event.
+    void linkChanged();
+    // Bytes of the file read for a backup have arrived: the size so far.
+    void backupTextArrived(qint64 size);
 
 private:
     class LoopScope;
@@ -121,14 +142,15 @@ private:
     void restoreAfterFailedOpen();
     void send(QByteArrayView text);
     void closeAfterFailure();
-    void upload(const QByteArray &text);
+    bool upload(const QByteArray &text);
     bool moveUploadOn(UploadWriter &writer);
     bool stillRunning(quint64 interruptions) const;
     bool selectedNumber(int &row, QByteArray &number) const;
     void take(const LinkReceiver::Item &item);
+    bool endLineEnded() const;
     void storeFile();
     void showOnLineFile();
-    void finishOfflineReceive();
+    void finishOfflineReceive(qint64 bytes);
     void loadDeviceFile(const QString &fileName);
     void showReceiveProgress();
     void watchForAnswer();
@@ -139,6 +161,7 @@ private:
     Document &m_document;
     TransferView &m_view;
     const KeptTexts &m_texts;
+    CommandOutcome m_outcome{m_texts};
     QString m_transferFile;
     QTimer *Timer1 = nullptr;
 
@@ -155,6 +178,9 @@ private:
     } m_writeBack;
     // The device must ask for the file written back within this time.
     QTimer m_answerLimit;
+    // The file read for a backup, and what a line cut during its reading adds to the message.
+    std::optional<QByteArray> m_backupFile;
+    QString m_backupCutNote;
     // Runs while the program waits for the device; restarted by every byte received.
     QTimer m_silence;
 

@@ -24,3 +24,8 @@ QByteArrayView UploadText::logLine(QByteArrayView segment)
 {
     return segment.endsWith("\r\n") ? segment.chopped(2) : segment;
 }
+
+qsizetype UploadText::lineCount(QByteArrayView text)
+{
+    return text.count("\r\n") + (text.isEmpty() || text.endsWith("\r\n") ? 0 : 1);
+}

@@ -21,6 +21,8 @@ public:
 
     // The text of a segment as a log line: without its line end.
     static QByteArrayView logLine(QByteArrayView segment);
+    // The lines of a text: each CR LF ends one, and a rest after the last is one more.
+    static qsizetype lineCount(QByteArrayView text);
 
 private:
     QByteArray m_text;

@@ -2,16 +2,18 @@
 
 #include <gtest/gtest.h>
 
-// The whole enabling table over every combination of its five inputs,
+// The whole enabling table over every combination of its inputs,
 // written out as the operator-facing rules rather than as the code's formulas.
 TEST(ControlStateRule, EveryCombinationOfInputs)
 {
-    for (int bits = 0; bits < 32; ++bits) {
-        const ControlStateInputs in{bool(bits & 1), bool(bits & 2), bool(bits & 4), bool(bits & 8), bool(bits & 16)};
+    for (int bits = 0; bits < 256; ++bits) {
+        const ControlStateInputs in{bool(bits & 1),  bool(bits & 2),  bool(bits & 4),  bool(bits & 8),
+                                    bool(bits & 16), bool(bits & 32), bool(bits & 64), bool(bits & 128)};
         const ControlStates s = ComputeControlStates(in);
         SCOPED_TRACE(testing::Message() << "ready=" << in.ready << " online=" << in.online
                                         << " entries=" << in.hasEntries << " saved=" << in.listSaved
-                                        << " devfile=" << in.deviceFileOpen);
+                                        << " devfile=" << in.deviceFileOpen << " justSaved=" << in.justSaved
+                                        << " undo=" << in.canUndo << " redo=" << in.canRedo);
         const bool idleOffline = in.ready && !in.online;
         EXPECT_EQ(s.load, idleOffline);
         // On Line, Save writes an open device file back to the device.
@@ -19,7 +21,8 @@ TEST(ControlStateRule, EveryCombinationOfInputs)
         EXPECT_EQ(s.find, in.ready && in.hasEntries);
         EXPECT_EQ(s.send, idleOffline && in.listSaved);
         EXPECT_EQ(s.receive, idleOffline);
-        EXPECT_EQ(s.newList, !in.online && !in.hasEntries);
+        // A list just saved is on disk: New may replace it.
+        EXPECT_EQ(s.newList, !in.online && (!in.hasEntries || (in.ready && in.justSaved)));
         EXPECT_EQ(s.exit, in.ready);
         EXPECT_EQ(s.print, in.ready && in.hasEntries);
         EXPECT_EQ(s.goTo, in.ready && in.hasEntries);
@@ -37,6 +40,11 @@ TEST(ControlStateRule, EveryCombinationOfInputs)
         EXPECT_EQ(s.menuPrint, usable);
         EXPECT_EQ(s.menuDelete, usable && !in.deviceFileOpen);
         EXPECT_EQ(s.menuRenumber, usable && !in.online);
+        // Undo and Redo wait for an exchange as the other list items do.
+        EXPECT_EQ(s.menuUndo, in.ready && in.canUndo);
+        EXPECT_EQ(s.menuRedo, in.ready && in.canRedo);
+        // The backup is offered with the directory on the list, an empty one too.
+        EXPECT_EQ(s.menuBackup, in.ready && in.online && !in.deviceFileOpen);
     }
 }
 

@@ -47,11 +47,11 @@ TEST_F(DocumentCommandsInTheWindow, NewThenSaveWritesTheFiveLinesAndShowsTheFile
     EXPECT_EQ(form->document().entries().at(0).cell(Entry::Number), "  xx ");
     EXPECT_EQ(form->document().entries().at(0).cell(Entry::Hex), "     1     0 0 ");
     EXPECT_EQ(form->document().entries().at(1).cell(Entry::CharNumber), QByteArray(1, '\0'));
-    EXPECT_TRUE(form->document().listSaved);
+    EXPECT_TRUE(form->document().listSaved());
     EXPECT_TRUE(enabled("btnPosli"));
     EXPECT_TRUE(enabled("btnNovy")); // enabled after a save although the list has entries
-    EXPECT_EQ(form->document().openDialogFileName, path);
-    EXPECT_EQ(form->document().saveDialogFileName, path);
+    EXPECT_EQ(form->document().openDialogFileName(), path);
+    EXPECT_EQ(form->document().saveDialogFileName(), path);
     EXPECT_TRUE(form->windowTitle().startsWith("Windows Orba (..."));
     EXPECT_TRUE(form->windowTitle().endsWith("new.txt)"));
 
@@ -77,7 +77,7 @@ TEST_F(DocumentCommandsInTheWindow, LoadShowsTheFileAndSelectsItsFirstEntry)
     EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(15, 12, 3));
     EXPECT_EQ(child<QTableView>("Seznam")->currentIndex().row(), 0);
     EXPECT_TRUE(enabled("btnPosli"));
-    EXPECT_EQ(form->document().saveDialogFileName, path);
+    EXPECT_EQ(form->document().saveDialogFileName(), path);
 }
 
 TEST_F(DocumentCommandsInTheWindow, LoadOfAMissingFileEmptiesTheListAndStillCountsAsSaved)
@@ -87,9 +87,11 @@ TEST_F(DocumentCommandsInTheWindow, LoadOfAMissingFileEmptiesTheListAndStillCoun
     prompts.openAnswer = path;
     click("btnNacti");
     ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors[0].startsWith("Cannot open file \"" + path + "\". ")) << prompts.errors[0].toStdString();
+    EXPECT_TRUE(prompts.errors[0].startsWith("File \"" + path +
+                                             "\" cannot be read: the file or its folder does not exist (error 2)"))
+        << prompts.errors[0].toStdString();
     EXPECT_EQ(form->document().entries().count(), 0);
-    EXPECT_TRUE(form->document().listSaved);
+    EXPECT_TRUE(form->document().listSaved());
     EXPECT_TRUE(form->windowTitle().endsWith("missing.txt)"));
 }
 
@@ -100,7 +102,7 @@ TEST_F(DocumentCommandsInTheWindow, CancelledDialogsChangeNothing)
     click("btnNacti");
     click("btnUloz");
     EXPECT_EQ(form->document().entries().count(), 2);
-    EXPECT_FALSE(form->document().listSaved);
+    EXPECT_FALSE(form->document().listSaved());
     EXPECT_EQ(form->windowTitle(), title);
 }
 
@@ -115,8 +117,8 @@ TEST_F(DocumentCommandsInTheWindow, AFailedSaveKeepsTheOldFileAndTheList)
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(prompts.errors[0], "'x' is not a valid integer value");
     EXPECT_EQ(TestFiles::read(path), "old content");
-    EXPECT_FALSE(form->document().listSaved);
-    EXPECT_EQ(form->document().openDialogFileName, QString()); // a failed save names no file
+    EXPECT_FALSE(form->document().listSaved());
+    EXPECT_EQ(form->document().openDialogFileName(), QString()); // a failed save names no file
 }
 
 TEST_F(DocumentCommandsInTheWindow, TheHeaderControlsShowTheDocumentAndHandBackTheOperatorsChanges)
@@ -128,11 +130,17 @@ TEST_F(DocumentCommandsInTheWindow, TheHeaderControlsShowTheDocumentAndHandBackT
     EXPECT_EQ(form->document().createdTime(), QTime(3, 4, 5));
     EXPECT_EQ(form->document().version(), 12);
 
-    form->document().setCreated(QDate(2024, 5, 6), QTime(7, 8, 9));
-    form->document().setVersion(-3);
-    EXPECT_EQ(child<QDateEdit>("DatePicker")->date(), QDate(2024, 5, 6));
-    EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(7, 8, 9));
-    EXPECT_EQ(child<QSpinBox>("SpinVerze")->value(), -3);
+    EXPECT_TRUE(form->document().hasUnsavedEdits());
+
+    // A load puts the file's values in the controls, and they are no edits.
+    const QString path = dir.filePath("in.txt");
+    TestFiles::write(path, newDocumentFile);
+    prompts.openAnswer = path;
+    click("btnNacti");
+    EXPECT_EQ(child<QDateEdit>("DatePicker")->date(), QDate(2026, 12, 7));
+    EXPECT_EQ(child<QTimeEdit>("TimePicker")->time(), QTime(15, 12, 3));
+    EXPECT_EQ(child<QSpinBox>("SpinVerze")->value(), 0);
+    EXPECT_FALSE(form->document().hasUnsavedEdits());
 }
 
 TEST_F(DocumentCommandsInTheWindow, ASaveThatWouldNotReadBackKeepsTheFileAndTheList)
@@ -146,7 +154,7 @@ TEST_F(DocumentCommandsInTheWindow, ASaveThatWouldNotReadBackKeepsTheFileAndTheL
     prompts.openAnswer = path;
     click("btnNacti");
     ASSERT_EQ(form->document().entries().count(), 6);
-    form->document().listSaved = false;
+    form->document().markNotAFile();
     prompts.saveAnswer = path;
     click("btnUloz");
     ASSERT_EQ(prompts.errors.size(), 1);
@@ -154,5 +162,5 @@ TEST_F(DocumentCommandsInTheWindow, ASaveThatWouldNotReadBackKeepsTheFileAndTheL
         << prompts.errors[0].toStdString();
     EXPECT_EQ(TestFiles::read(path), file);
     EXPECT_EQ(form->document().entries().count(), 6);
-    EXPECT_FALSE(form->document().listSaved);
+    EXPECT_FALSE(form->document().listSaved());
 }

@@ -20,6 +20,7 @@ class FakePrompts : public Prompts
 public:
     std::optional<QString> openAnswer;
     std::optional<QString> saveAnswer;
+    std::optional<QString> folderAnswer;
     QStringList errors;
     QStringList informations;
     QStringList proposedNames;
@@ -46,6 +47,12 @@ public:
         ask(parent);
         proposedNames << proposed;
         return saveAnswer;
+    }
+    std::optional<QString> folderName(QWidget *parent, const QString &title, const QString &proposed) override
+    {
+        ask(parent);
+        proposedNames << title + ": " + proposed;
+        return folderAnswer;
     }
     void showError(QWidget *parent, const QString &message) override
     {

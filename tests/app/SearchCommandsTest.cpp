@@ -18,14 +18,16 @@ namespace
 {
 
 // Find and Go to in the program's own windows, with a language that carries
-// the "not found" ending (text 12) and the unit word of the go-to count (text 31).
+// the "not found" ending (text 12) and title (text 138), the unit word of the
+// go-to count (text 31) and the find window's captions (texts 135 to 137).
 class SearchCommands : public ProgramFixture
 {
 protected:
     void SetUp() override
     {
         prompts.modal = true;
-        writeLanguageFile("[Jazyk]\r\nPoradi=Test\r\nactive=0\r\n[Test]\r\n12=nenalezen\r\n31=z\xE1znam\xF9\r\n");
+        writeLanguageFile("[Jazyk]\r\nPoradi=Test\r\nactive=0\r\n[Test]\r\n12=nenalezen\r\n138=Information\r\n"
+                          "31=z\xE1znam\xF9\r\n135=Fi&nd what:\r\n136=Match &whole word only\r\n137=&Find Next\r\n");
         start();
         for (int record = 1; record <= 3; ++record) {
             form->document().entries().append(Entry{QByteArray::number(record).rightJustified(4) + ' ',

@@ -70,8 +70,7 @@ protected:
     void allowSend()
     {
         form->btnNovyClick();
-        form->document().listSaved = true;
-        form->UpdateControls(true);
+        form->document().markLoaded();
     }
 
     KeyCounter counter;

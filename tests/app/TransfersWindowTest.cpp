@@ -264,10 +264,27 @@ TEST_F(Transfers, ReceivesOffLineAndOpensTheFileWhenTicked)
     ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
     EXPECT_EQ(TestFiles::read(target), DeviceFile);
     EXPECT_EQ(form->document().entries().count(), 2);
-    EXPECT_EQ(form->document().openDialogFileName, target);
+    EXPECT_EQ(form->document().openDialogFileName(), target);
     EXPECT_TRUE(windowUsable());
     EXPECT_TRUE(enabled("btnPosli")); // the received file is on screen as a loaded one
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+// A received list is another list: the edits of the one before cannot be undone on it.
+TEST_F(Transfers, AReceivedFileLeavesNothingToUndo)
+{
+    loadFile(writeFile(DeviceFile));
+    selectRow(1);
+    trigger("Smazat1");
+    ASSERT_TRUE(child<QAction>("UndoItem")->isEnabled());
+    prompts.saveAnswer = dir.filePath("received.txt");
+    click("btnPrijmi");
+    deviceSends(DeviceFile);
+    ASSERT_TRUE(waitFor([&] { return !port().Connected(); }));
+    ASSERT_EQ(form->document().entries().count(), 2);
+    EXPECT_EQ(form->document().undoStack().count(), 0);
+    EXPECT_FALSE(child<QAction>("UndoItem")->isEnabled());
+    EXPECT_FALSE(form->windowTitle().endsWith("*)"));
 }
 
 TEST_F(Transfers, ReceivesOffLineWithoutOpeningWhenNotTicked)

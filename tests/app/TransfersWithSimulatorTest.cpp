@@ -39,7 +39,8 @@ protected:
         ASSERT_EQ(simulator->start(), "");
         writeLanguageFile("[Jazyk]\r\nPoradi=EN\r\nactive=0\r\n[EN]\r\n50=line error\r\n51=parity\r\n61=file %1 may be "
                           "gone, kept in %2\r\n"
-                          "62=file %1 written back, %2 lines\r\n[ComPort1]\r\nPort=" +
+                          "62=file %1 written back, %2 lines\r\n85=file %1 (%2) deleted on the device\r\n"
+                          "[ComPort1]\r\nPort=" +
                           simulator->portPath().toUtf8() + "\r\n");
         start();
     }
@@ -95,6 +96,7 @@ void TransfersWithSimulator::runOnLineSession()
     child<QAction>("Smazat1")->trigger();
     ASSERT_TRUE(waitFor([&] { return !QFile::exists(deviceFolder.filePath("beta.txt")); }));
     EXPECT_EQ(form->document().entries().count(), 3);
+    EXPECT_EQ(child<QLabel>("StatusText")->text(), "file 012 (beta.txt) deleted on the device");
 
     click("cbOnLine");
     ASSERT_TRUE(waitFor([&] { return !form->port().Connected(); }));

@@ -155,8 +155,9 @@ TEST(DeviceFileReader, MissingFileGivesTheOpenMessageAndNoEntries)
     const QString name = dir.filePath("missing.txt");
     const DeviceFileReadResult result = ReadDeviceFile(name, false, Now);
     EXPECT_TRUE(result.entries.empty());
-    EXPECT_EQ(result.error, "Cannot open file \"" + name + "\". No such file or directory");
-    EXPECT_EQ(ReadDeviceFile(dir.path(), false, Now).error, "Cannot open file \"" + dir.path() + "\". Is a directory");
+    EXPECT_EQ(result.error, "File \"" + name + "\" cannot be read: the file or its folder does not exist (error 2)");
+    EXPECT_EQ(ReadDeviceFile(dir.path(), false, Now).error,
+              "File \"" + dir.path() + "\" cannot be read: it is a folder (error 21)");
 }
 
 TEST(DeviceFileReader, RandomBytesNeverCrashAndOnlyFailWithTheFormatMessages)
@@ -187,7 +188,9 @@ TEST(DeviceFileReader, RandomBytesNeverCrashAndOnlyFailWithTheFormatMessages)
 
 TEST(DeviceFileWindowTitle, ShowsTheLastSixteenCharactersOfTheFolder)
 {
-    EXPECT_EQ(DeviceFileWindowTitle("/Data/Devices/Files/a.txt"), "Windows Orba (...a/Devices/Files/a.txt)");
-    EXPECT_EQ(DeviceFileWindowTitle("/home/abc/a.txt"), "Windows Orba (.../home/abc/a.txt)");
-    EXPECT_EQ(DeviceFileWindowTitle("a.txt"), "Windows Orba (...a.txt)");
+    EXPECT_EQ(DeviceFileWindowTitle("/Data/Devices/Files/a.txt", false), "Windows Orba (...a/Devices/Files/a.txt)");
+    EXPECT_EQ(DeviceFileWindowTitle("/home/abc/a.txt", false), "Windows Orba (.../home/abc/a.txt)");
+    EXPECT_EQ(DeviceFileWindowTitle("a.txt", false), "Windows Orba (...a.txt)");
+    // Edits not yet saved: a star after the file name.
+    EXPECT_EQ(DeviceFileWindowTitle("/home/abc/a.txt", true), "Windows Orba (.../home/abc/a.txt*)");
 }

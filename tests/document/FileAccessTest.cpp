@@ -216,7 +216,8 @@ TEST(WriteFileSafely, FailureHalfWayLeavesTheOldFileWhole)
         FileSizeLimit limit(1000);
         failure = writeFailure(name, QByteArray(5000, 'x'));
     }
-    EXPECT_EQ(failure, "Cannot create file \"" + name.toStdString() + "\". File too large");
+    EXPECT_EQ(failure,
+              "File \"" + name.toStdString() + "\" cannot be written: the system refused the operation (error 27)");
     EXPECT_EQ(contentOf(name), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"data.txt"});
 }
@@ -226,8 +227,10 @@ TEST(WriteFileSafely, NamesTheFileAndTheSystemReason)
     QTemporaryDir dir;
     const QString missingFolder = dir.filePath("nowhere/a.txt");
     EXPECT_EQ(writeFailure(missingFolder, "x"),
-              "Cannot create file \"" + missingFolder.toStdString() + "\". No such file or directory");
-    EXPECT_EQ(writeFailure(dir.path(), "x"), "Cannot create file \"" + dir.path().toStdString() + "\". Is a directory");
+              "File \"" + missingFolder.toStdString() +
+                  "\" cannot be written: the file or its folder does not exist (error 2)");
+    EXPECT_EQ(writeFailure(dir.path(), "x"),
+              "File \"" + dir.path().toStdString() + "\" cannot be written: it is a folder (error 21)");
 }
 
 TEST(WritePlainDeviceFile, RefusedSaveLeavesTheFileUntouched)

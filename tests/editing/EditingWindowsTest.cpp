@@ -1,9 +1,11 @@
 #include "i18n/LanguageTestWindows.h"
 
 #include "editing/TEditFrm.h"
+#include "editing/TFindDialog.h"
 #include "editing/TfrmSeznam.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 using namespace LanguageTest;
 
@@ -41,21 +43,26 @@ TEST(TEditFrm, FieldsStandOnOneLineInTabOrderAboveTheFormatAndTheButtons)
     EXPECT_LT(dialog.formatBox()->geometry().right(), dialog.okButton()->x());
 }
 
-// The real dialog and go-to window, beside stand-ins for the main and print
-// windows, take every text of each delivered language, and the texts fit.
+// The edit dialog, the find window and the go-to window take every text of
+// each delivered language from their own rows, and the texts fit.
 TEST(EditingWindows, TakeEveryDeliveredLanguageAndShowItWhole)
 {
-    auto main = mainWindow();
-    auto print = printWindow();
     TEditFrm edit;
+    TFindDialog find(nullptr);
     TfrmSeznam goTo;
-    const LanguageWindows windows{main.get(), &edit, print.get(), &goTo};
+    const std::pair<QWidget *, LanguageRows> windows[] = {
+        {&edit, edit.languageRows()}, {&find, find.languageRows()}, {&goTo, goTo.languageRows()}};
     for (const char *language : {"English", "\xE8"
                                             "e\x9Atina"}) {
-        KeptTexts kept;
-        applySection(deliveredLanguageFile(), language, windows, kept);
-        expectLanguageTexts(windows, kept, sectionTexts(deliveredLanguageFile(), language));
-        expectCaptionsFit(&edit);
-        expectCaptionsFit(&goTo);
+        const TextOf texts = sectionTexts(deliveredLanguageFile(), language);
+        for (const auto &[window, rows] : windows) {
+            applySection(deliveredLanguageFile(), language, rows);
+            expectCaptionsFit(window);
+        }
+        expectWindowTexts(&edit, EditWindowTargets, texts);
+        expectWindowTexts(&find, FindWindowTargets, texts);
+        expectWindowTexts(&goTo, GoToWindowTargets, texts);
     }
+    EXPECT_EQ(find.windowTitle(), QString::fromUtf8("Hledat"));
+    EXPECT_EQ(find.findNextButton()->text(), QString::fromUtf8("Hledat &další"));
 }

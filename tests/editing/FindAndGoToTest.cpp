@@ -44,6 +44,7 @@ protected:
         list->verticalHeader()->setDefaultSectionSize(20);
         prompts.modal = true;
         texts.notFoundEnding = "nenalezen";
+        texts.notFoundTitle = "Informace";
         texts.namesUnit = "z\xE1znam\xF9";
         goTo.SetEntryList(*list, entries, texts);
         main.setGeometry(100, 120, 400, 300);
@@ -146,7 +147,7 @@ TEST_F(FindAndGoTo, FindNextGoesDownFromTheSelectionThenReportsTheEnd)
     EXPECT_TRUE(prompts.informations.isEmpty());
 
     QTest::mouseClick(dialog.findNextButton(), Qt::LeftButton);
-    EXPECT_EQ(prompts.informations, QStringList{"Information: Text abc nenalezen"});
+    EXPECT_EQ(prompts.informations, QStringList{"Informace: Text abc nenalezen"});
     EXPECT_EQ(selected(), 20);
     EXPECT_EQ(entries.entries(), before);
 }
@@ -156,7 +157,7 @@ TEST_F(FindAndGoTo, TheFirstEntryIsNotExaminedRightAfterOpening)
     fillPlain(5, {{0, "only here"}});
     TFindDialog &dialog = openFind("only");
     pressEnter(dialog);
-    EXPECT_EQ(prompts.informations, QStringList{"Information: Text only nenalezen"});
+    EXPECT_EQ(prompts.informations, QStringList{"Informace: Text only nenalezen"});
     EXPECT_EQ(selected(), 0);
 }
 

@@ -52,6 +52,10 @@ TEST(DeliveredLanguageFile, CzechKeepsTheTextsTheWindowsCarry)
                                     {"40", "zvětšení:"},
                                     {"41", "Stránka:"},
                                     {"45", "Zrušit"},
-                                    {"29", "Přečíslovat"}})
+                                    {"29", "Přečíslovat"},
+                                    {"139", "Upravit položku"},
+                                    {"140", "%1 - vytvárím stránky..."},
+                                    {"141", "%1 - hotovo ..."},
+                                    {"142", "%1 - Tisknu stránku %2 of %3 (%%4 hotovo)..."}})
         EXPECT_EQ(czech(key), QString::fromUtf8(text)) << key;
 }

@@ -1,28 +1,23 @@
 #pragma once
 
-// Stand-ins for the four windows that take language texts, holding just the
-// targets under their real object names, and a check that each target shows
-// the text of its own key. The tests of the real windows include this header
-// and pair their window with stand-ins for the others.
+// What each window shows of the language file: the targets of every window's
+// numbered texts by object name, a check that each target shows the text of
+// its own key, and a check that captions fit. The tests of the real windows
+// include this header.
 
 #include "i18n/ApplyLanguage.h"
 #include "i18n/CodePage.h"
+#include "i18n/KeptTexts.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QStandardItemModel>
-#include <QTableView>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace LanguageTest
 {
@@ -35,71 +30,43 @@ inline QString deliveredLanguageFile()
 inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
-    for (const auto &[first, last] :
-         {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53), std::pair(60, 68)})
+    for (const auto &[first, last] : {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53),
+                                      std::pair(60, 89), std::pair(100, 143), std::pair(170, 170)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
 }
 
-template <typename T> void add(QWidget *parent, std::initializer_list<const char *> names)
-{
-    for (const char *name : names)
-        (new T(parent))->setObjectName(QLatin1StringView(name));
-}
+// Each window's targets as "name=key"; a name is the object name of a
+// control, menu item or the window itself, or "Seznam:n" for the title of
+// column n of the list. The same key may serve several targets.
+inline constexpr const char *MainWindowTargets =
+    "btnNacti=1 btnUloz=2 btnHledej=3 btnPosli=4 btnPrijmi=5 btnNovy=6 btnKonec=7 cbOtevri=8 Label1=9 btnZpet=10 "
+    "btnZrus=20 btnTisk=21 btnSeznam=30 Seznam:1=24 Seznam:3=25 Novy=6 Pidat1=26 Upravit1=27 Hledej1=3 Jdina=30 "
+    "tisk1=21 Smazat1=28 Pesluj1=29 Zalohovat1=100 NaposledyItem=170 cbOnLine=131 Label3=132";
+inline constexpr const char *EditWindowTargets =
+    "EditFrm=139 CisloLabel=42 JmenoLabel=43 ZnakLabel=44 Zrusit=45 rg_Hex_Format=46";
+inline constexpr const char *FindWindowTargets =
+    "FindDialog1=3 FindWhatLabel=135 WholeWord=136 FindNext=137 FindCancel=45";
+inline constexpr const char *PrintWindowTargets =
+    "FrmTisk=21 PrintBtn=21 AllPageBtn=22 ZavritBtn=23 Label3=40 Label1=41";
+inline constexpr const char *GoToWindowTargets = "frmSeznam=30 Label1=30";
 
-inline std::unique_ptr<QWidget> window(const char *name)
+// The window a control belongs to; a popup menu belongs to the window that owns it.
+inline const QObject *ownerWindow(const QObject *object)
 {
-    auto window = std::make_unique<QWidget>();
-    window->setObjectName(QLatin1StringView(name));
-    return window;
-}
-
-inline std::unique_ptr<QWidget> mainWindow()
-{
-    auto main = window("Form1");
-    add<QPushButton>(main.get(), {"btnNacti", "btnUloz", "btnHledej", "btnPosli", "btnPrijmi", "btnNovy", "btnKonec",
-                                  "btnZpet", "btnZrus", "btnTisk", "btnSeznam"});
-    add<QCheckBox>(main.get(), {"cbOtevri"});
-    add<QLabel>(main.get(), {"Label1"});
-    auto *list = new QTableView(main.get());
-    list->setObjectName(QStringLiteral("Seznam"));
-    list->setModel(new QStandardItemModel(0, 4, list));
-    auto *menu = new QMenu(main.get());
-    menu->setObjectName(QStringLiteral("PopupMenu1"));
-    for (const char *name :
-         {"Novy", "", "Pidat1", "Upravit1", "", "Hledej1", "Jdina", "tisk1", "", "Smazat1", "", "Pesluj1"})
-        (*name ? menu->addAction(QString()) : menu->addSeparator())->setObjectName(QLatin1StringView(name));
-    return main;
-}
-
-inline std::unique_ptr<QWidget> editWindow()
-{
-    auto edit = window("EditFrm");
-    add<QLabel>(edit.get(), {"CisloLabel", "JmenoLabel", "ZnakLabel"});
-    add<QPushButton>(edit.get(), {"Zrusit"});
-    add<QGroupBox>(edit.get(), {"rg_Hex_Format"});
-    return edit;
-}
-
-inline std::unique_ptr<QWidget> printWindow()
-{
-    auto print = window("FrmTisk");
-    add<QLabel>(print.get(), {"Label1", "Label3"});
-    add<QPushButton>(print.get(), {"AllPageBtn", "PrintBtn", "ZavritBtn"});
-    return print;
-}
-
-inline std::unique_ptr<QWidget> goToWindow()
-{
-    auto goTo = window("frmSeznam");
-    add<QLabel>(goTo.get(), {"Label1"});
-    return goTo;
+    for (; object; object = object->parent())
+        if (const auto *widget = qobject_cast<const QWidget *>(object);
+            widget && widget->isWindow() && !qobject_cast<const QMenu *>(widget))
+            return widget;
+    return nullptr;
 }
 
 // What a target shows: a window's title when the name is the window's own,
 // the title of a list column for "Seznam:n", else the text or group title of
-// the widget or menu action with that name.
+// the control or menu item with that name in that window (windows owned by
+// it are not looked into: they reuse names such as "Label1"). A group box's
+// title is its text with the blank before and after it taken off.
 inline QString shown(QWidget *window, const QString &name)
 {
     if (name == window->objectName())
@@ -109,43 +76,25 @@ inline QString shown(QWidget *window, const QString &name)
             ->model()
             ->headerData(name.sliced(7).toInt(), Qt::Horizontal)
             .toString();
-    const QObject *target = window->findChild<QObject *>(name);
-    if (!target)
-        return QStringLiteral("<no %1>").arg(name);
-    return target->property(target->property("title").isValid() ? "title" : "text").toString();
+    for (const QObject *target : window->findChildren<QObject *>(name)) {
+        if (ownerWindow(target) != window)
+            continue;
+        const QString text = target->property(target->property("title").isValid() ? "title" : "text").toString();
+        return qobject_cast<const QGroupBox *>(target) ? text.mid(1).chopped(1) : text;
+    }
+    return QStringLiteral("<no %1>").arg(name);
 }
 
 using TextOf = std::function<QString(const char *key)>;
 
-// Checks every target and kept text against the text its key should give.
-inline void expectLanguageTexts(const LanguageWindows &windows, const KeptTexts &kept, const TextOf &text)
+// Checks every target of the window against the text its key should give.
+inline void expectWindowTexts(QWidget *window, const char *targets, const TextOf &text)
 {
-    // Each target as "name=key"; the same key may serve several targets.
-    const std::pair<QWidget *, const char *> targets[] = {
-        {windows.main, "btnNacti=1 btnUloz=2 btnHledej=3 btnPosli=4 btnPrijmi=5 btnNovy=6 btnKonec=7 cbOtevri=8 "
-                       "Label1=9 btnZpet=10 btnZrus=20 btnTisk=21 btnSeznam=30 Seznam:1=24 Seznam:3=25 Novy=6 "
-                       "Pidat1=26 Upravit1=27 Hledej1=3 Jdina=30 tisk1=21 Smazat1=28 Pesluj1=29"},
-        {windows.edit, "CisloLabel=42 JmenoLabel=43 ZnakLabel=44 Zrusit=45"},
-        {windows.print, "PrintBtn=21 AllPageBtn=22 ZavritBtn=23 Label3=40 Label1=41"},
-        {windows.goTo, "frmSeznam=30 Label1=30"}};
-    for (const auto &[window, list] : targets) {
-        for (const QByteArray &target : QByteArray(list).split(' ')) {
-            const QList<QByteArray> nameAndKey = target.split('=');
-            EXPECT_EQ(shown(window, QString::fromLatin1(nameAndKey[0])), text(nameAndKey[1].constData()))
-                << target.constData();
-        }
+    for (const QByteArray &target : QByteArray(targets).split(' ')) {
+        const QList<QByteArray> nameAndKey = target.split('=');
+        EXPECT_EQ(shown(window, QString::fromLatin1(nameAndKey[0])), text(nameAndKey[1].constData()))
+            << window->objectName().toStdString() << " " << target.constData();
     }
-    EXPECT_EQ(shown(windows.edit, "rg_Hex_Format"), u' ' + text("46") + u' ');
-
-    const std::pair<const QByteArray *, const char *> keptTexts[] = {
-        {&kept.writeBackMessage, "11"}, {&kept.notFoundEnding, "12"},  {&kept.namesUnit, "31"},
-        {&kept.lineErrorTitle, "50"},   {&kept.parityError, "51"},     {&kept.breakError, "52"},
-        {&kept.framingError, "53"},     {&kept.renumberRefused, "60"}, {&kept.writeBackFailed, "61"},
-        {&kept.writtenBack, "62"},      {&kept.deviceSilent, "63"},    {&kept.checkTheLine, "64"},
-        {&kept.cancelEndsWait, "65"},   {&kept.receptionKept, "66"},   {&kept.deleteOnDevice, "67"},
-        {&kept.noDeviceData, "68"}};
-    for (const auto &[slot, key] : keptTexts)
-        EXPECT_EQ(CodePage::toUnicode(*slot), text(key)) << "kept text " << key;
 }
 
 // Text n of a section, as the language file gives it.
@@ -156,11 +105,10 @@ inline TextOf sectionTexts(const QString &path, const QByteArray &section)
     };
 }
 
-inline void applySection(const QString &path, const QByteArray &section, const LanguageWindows &windows,
-                         KeptTexts &kept)
+inline void applySection(const QString &path, const QByteArray &section, const LanguageRows &rows)
 {
     ApplyLanguage(
-        ProfileFile(path), [&section] { return section; }, windows, kept);
+        ProfileFile(path), [&section] { return section; }, rows);
 }
 
 // Shows the window and checks that no caption is cut: every label, button and

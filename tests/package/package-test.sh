@@ -42,7 +42,11 @@ for file in usr/bin/WinOrba usr/share/winorba/WinOrba.lng usr/share/applications
     usr/share/man/man1/WinOrba.1.gz usr/share/doc/winorba/copyright usr/share/doc/winorba/changelog.gz; do
     [ -f "$root/$file" ] || fail "$file is not in the package"
 done
-desktop-file-validate "$root/usr/share/applications/cz.winorba.WinOrba.desktop" || fail "desktop entry"
+desktop="$root/usr/share/applications/cz.winorba.WinOrba.desktop"
+desktop-file-validate "$desktop" || fail "desktop entry"
+# "Open with" offers the program for text files and hands it the chosen file.
+grep -qxF 'Exec=WinOrba %f' "$desktop" || fail "the desktop entry does not pass the file: $(grep '^Exec=' "$desktop")"
+grep -qxF 'MimeType=text/plain;' "$desktop" || fail "the desktop entry declares no text/plain"
 appstreamcli validate --no-net "$root/usr/share/metainfo/cz.winorba.WinOrba.metainfo.xml" || fail "metainfo"
 for tool in "${tools[@]}"; do
     [ -x "$root/usr/bin/$tool" ] || fail "$tool is not in the package"
@@ -51,6 +55,11 @@ for tool in "${tools[@]}"; do
 done
 
 program="$root/usr/bin/WinOrba"
+echo "== the lower-case command and its manual page"
+[ -L "$root/usr/bin/winorba" ] && [ "$(readlink "$root/usr/bin/winorba")" = WinOrba ] || fail "no link winorba to WinOrba"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$root/usr/bin/winorba" --version)" = "WinOrba $version" ] ||
+    fail "winorba --version"
+[ -f "$root/usr/share/man/man1/winorba.1.gz" ] || fail "no manual page winorba.1.gz"
 echo "== --version and --help without a display"
 # With the X11 platform and no display, creating the application would abort the program.
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)

@@ -18,11 +18,16 @@ TEST(PrintWindowTitles, ApplicationTitleKeepsOnlyTheFirstLetterAsItIs)
 
 TEST(PrintWindowTitles, TextsWhileBuildingAndPrinting)
 {
-    EXPECT_EQ(Building("Winorba"), QString::fromUtf8("Winorba - vytvárím stránky..."));
-    EXPECT_EQ(Finished("Winorba"), "Winorba - hotovo ...");
-    EXPECT_EQ(Printing("Winorba", 3, 10, 33), QString::fromUtf8("Winorba - Tisknu stránku 3 of 10 (%33 hotovo)..."));
+    const Patterns czech;
+    EXPECT_EQ(Building(czech, "Winorba"), QString::fromUtf8("Winorba - vytvárím stránky..."));
+    EXPECT_EQ(Finished(czech, "Winorba"), "Winorba - hotovo ...");
+    EXPECT_EQ(Printing(czech, "Winorba", 3, 10, 33),
+              QString::fromUtf8("Winorba - Tisknu stránku 3 of 10 (%33 hotovo)..."));
     // A program name with a percent sign in it is taken as it is.
-    EXPECT_EQ(Printing("A%2b", 1, 2, 50), QString::fromUtf8("A%2b - Tisknu stránku 1 of 2 (%50 hotovo)..."));
+    EXPECT_EQ(Printing(czech, "A%2b", 1, 2, 50), QString::fromUtf8("A%2b - Tisknu stránku 1 of 2 (%50 hotovo)..."));
+    EXPECT_EQ(Building({"%1: %1 ...", "", ""}, "A%1"), "A%1: A%1 ...");
+    // A language may put the numbers in another order.
+    EXPECT_EQ(Printing({"", "", "%4% (%2/%3) %1"}, "A%2b", 3, 10, 33), "33% (3/10) A%2b");
     EXPECT_EQ(PageLabel(1, 955), "1 / 955");
     EXPECT_EQ(ZoomLabel(52), "52%");
 }

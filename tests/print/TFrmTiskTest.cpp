@@ -46,20 +46,16 @@ TEST(TFrmTisk, CloseButtonIsTheDefaultAndClosesTheWindow)
     EXPECT_FALSE(window.isVisible());
 }
 
-// The real print window, beside stand-ins for the other windows, takes every
-// text of each delivered language, and the texts fit its design width.
+// The print window takes every text of each delivered language from its own
+// rows, and the texts fit its design width.
 TEST(TFrmTisk, TakesEveryDeliveredLanguageAndShowsItWhole)
 {
-    auto main = mainWindow();
-    auto edit = editWindow();
-    auto goTo = goToWindow();
     TFrmTisk print;
-    const LanguageWindows windows{main.get(), edit.get(), &print, goTo.get()};
+    const LanguageRows rows = print.languageRows();
     for (const char *language : {"English", "\xE8"
                                             "e\x9Atina"}) {
-        KeptTexts kept;
-        applySection(deliveredLanguageFile(), language, windows, kept);
-        expectLanguageTexts(windows, kept, sectionTexts(deliveredLanguageFile(), language));
+        applySection(deliveredLanguageFile(), language, rows);
+        expectWindowTexts(&print, PrintWindowTargets, sectionTexts(deliveredLanguageFile(), language));
         expectCaptionsFit(&print);
         EXPECT_EQ(print.width(), 595);
     }
@@ -143,6 +139,19 @@ TEST_F(PrintWindow, TitleTellsWhatIsGoingOn)
     EXPECT_EQ(printEnabled, QList<bool>({false, false, false, false}));
     EXPECT_TRUE(window.printButton()->isEnabled());
     EXPECT_TRUE(window.nextPageButton()->isEnabled());
+}
+
+// The titles shown while the window works follow the language applied.
+TEST_F(PrintWindow, TitlesWhileWorkingFollowTheLanguage)
+{
+    applySection(deliveredLanguageFile(), "English", window.languageRows());
+    QStringList titles;
+    QObject::connect(&window, &QWidget::windowTitleChanged, &window, [&](const QString &title) { titles << title; });
+    open(300);
+    printInto(pdf);
+    EXPECT_EQ(titles.mid(0, 3), QStringList({"tests_print - building the pages...", "tests_print - done ...",
+                                             "tests_print - printing page 1 of 2 (0% done)..."}));
+    EXPECT_EQ(titles.last(), "tests_print - printing page 2 of 2 (100% done)...");
 }
 
 TEST_F(PrintWindow, OpensWholePageBesideTheMainWindow)
@@ -328,12 +337,18 @@ TEST_F(PrintWindow, CancelledDialogLeavesTheWindowOpen)
     EXPECT_EQ(preview().TotalPages(), 1);
 }
 
-TEST_F(PrintWindow, APrintThatCannotStartIsShownAndTheWindowStays)
+TEST_F(PrintWindow, APrintThatCannotStartIsShownInTheLanguageAndTheWindowStays)
 {
     open(5);
     printInto(dir.filePath("missing/listing.pdf"));
-    ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors.front().contains("missing/listing.pdf"));
+    applySection(deliveredLanguageFile(),
+                 "\xE8"
+                 "e\x9Atina",
+                 window.languageRows());
+    printInto(dir.filePath("missing/listing.pdf"));
+    ASSERT_EQ(prompts.errors.size(), 2);
+    EXPECT_EQ(prompts.errors[0], "Unable to print to " + dir.filePath("missing/listing.pdf"));
+    EXPECT_EQ(prompts.errors[1], QString::fromUtf8("Nelze tisknout do ") + dir.filePath("missing/listing.pdf"));
     EXPECT_TRUE(window.isVisible());
 }
 

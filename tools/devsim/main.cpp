@@ -22,8 +22,9 @@ const char *const Description = R"(A device on a pseudo-terminal for WinOrba: it
 device data files, as the device's own files, so that Send, Receive and On Line
 mode can be tried without hardware.
 
-Put the port path it prints (or the --link path) in section [ComPort1] of
-WinOrba.lng as Port=..., with WinOrba closed, then start WinOrba.
+It prints the port to use in one line: type that path in WinOrba's port box
+(the first of the port settings) and press Enter, then tick On Line. With
+--link the path is the link, which stays the same from one start to the next.
 
 A pseudo-terminal carries any amount at once. With --baud it plays a real
 line: both ways the bytes take the time they take on the wire at that rate
@@ -70,6 +71,14 @@ void print(const QString &text)
 {
     std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData());
     std::fflush(stdout);
+}
+
+// What the operator types in WinOrba's port box: the link when there is one,
+// as it survives a restart of the simulator, else the pseudo-terminal.
+QString portLine(const QString &port, const QString &terminal)
+{
+    const QString line = QStringLiteral("Type this in WinOrba's port box and press Enter: %1").arg(port);
+    return port == terminal ? line : line + QStringLiteral("   (a link to %1)").arg(terminal);
 }
 
 // Control characters of wire text shown as escapes, so a trace line stays one line.
@@ -279,7 +288,7 @@ int main(int argc, char **argv)
                   .arg(options.baud)
                   .arg(options.framing.halfBitsPerCharacter() / 2.0)
                   .arg(WireRate(options.baud, options.framing).charactersPerSecond(), 0, 'f', 0));
-    print(QStringLiteral("Put this in section [ComPort1] of WinOrba.lng: Port=%1").arg(port));
+    print(portLine(port, simulator.portPath()));
     pushOnEnter(simulator, parser.value(QStringLiteral("push")), &app);
     quitOnSignals(&app);
     return app.exec();

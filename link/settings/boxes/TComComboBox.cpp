@@ -2,7 +2,16 @@
 
 #include "link/port/EComPort.h"
 
+#include <QLineEdit>
 #include <QtDebug>
+
+namespace
+{
+
+// Wide enough for "/dev/ttyUSB0" and the like; longer names scroll and show whole in the tool tip.
+constexpr int PortNameCharacters = 16;
+
+} // namespace
 
 TComComboBox::TComComboBox(QWidget *parent) : QComboBox(parent)
 {
@@ -21,6 +30,13 @@ void TComComboBox::SetComPort(TCustomComPort *port)
 void TComComboBox::SetComProperty(TComProperty property)
 {
     m_select.SetComProperty(property);
+    setEditable(property == cpPort);
+    if (property == cpPort) {
+        setInsertPolicy(QComboBox::NoInsert);
+        setMinimumContentsLength(PortNameCharacters);
+        setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        connect(lineEdit(), &QLineEdit::editingFinished, this, &TComComboBox::chooseTyped, Qt::UniqueConnection);
+    }
     refill();
     if (ComPort())
         ShowCurrentSetting();
@@ -31,9 +47,11 @@ void TComComboBox::SetComProperty(TComProperty property)
 void TComComboBox::ShowCurrentSetting()
 {
     const QString current = m_select.CurrentText();
-    setPlaceholderText(ComProperty() == cpPort ? current : QString());
     const int index = findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
     setCurrentIndex(index);
+    if (isEditable())
+        setEditText(current);
+    updateToolTip();
     // An earlier choice that is no longer shown must not be applied later.
     if (index >= 0)
         m_select.SelectText(current);
@@ -53,7 +71,7 @@ void TComComboBox::showPopup()
 }
 
 // A port list that cannot be read leaves the box empty and the operator is
-// shown why; the port in use still works and shows as the box's placeholder.
+// shown why; the port in use still works and shows as the box's text.
 // Returns whether the items could be listed.
 bool TComComboBox::refill()
 {
@@ -70,6 +88,26 @@ bool TComComboBox::refill()
 void TComComboBox::choose(int index)
 {
     m_select.SelectText(itemText(index));
+    apply();
+}
+
+// An emptied box chooses nothing and shows the port in use again. A name
+// equal to the port's changes nothing, so the end of typing after a choice
+// from the list, or a second Enter, does not reopen the port.
+void TComComboBox::chooseTyped()
+{
+    const QString typed = currentText().trimmed();
+    if (typed.isEmpty() || typed == m_select.CurrentText()) {
+        ShowCurrentSetting();
+        return;
+    }
+    m_select.SelectText(typed);
+    apply();
+    updateToolTip();
+}
+
+void TComComboBox::apply()
+{
     if (!AutoApply())
         return;
     try {
@@ -77,6 +115,19 @@ void TComComboBox::choose(int index)
     } catch (const std::exception &failure) {
         showFailure(failure);
     }
+}
+
+void TComComboBox::SetDescription(const QString &description)
+{
+    m_description = description;
+    setAccessibleName(description);
+    updateToolTip();
+}
+
+void TComComboBox::updateToolTip()
+{
+    const QString name = ComProperty() == cpPort ? m_select.CurrentText() : QString();
+    setToolTip(m_description.isEmpty() || name.isEmpty() ? m_description + name : m_description + u'\n' + name);
 }
 
 // The failure goes to the owner of the bound port, who shows the operator why.

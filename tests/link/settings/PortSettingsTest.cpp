@@ -10,9 +10,13 @@
 #include "link/settings/boxes/TComComboBox.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -146,15 +150,81 @@ TEST_F(PortBoxes, TheFlowBoxShowsThePresetAndNothingForCustomFields)
     EXPECT_EQ(port.FlowControl().ControlDTR, dtrHandshake);
 }
 
-TEST_F(PortBoxes, APortNotInTheListSelectsNothingButStaysVisible)
+TEST_F(PortBoxes, APortNotInTheListSelectsNothingButIsShownWhole)
 {
     PseudoTerminal pty;
     port.SetPort(pty.slavePath());
     bind(cpPort);
+    box.SetDescription("Port");
     EXPECT_EQ(box.currentIndex(), -1);
-    EXPECT_EQ(box.placeholderText(), pty.slavePath());
+    EXPECT_EQ(box.currentText(), pty.slavePath());
+    EXPECT_EQ(box.toolTip(), "Port\n" + pty.slavePath());
     box.ApplySelection();
     EXPECT_EQ(port.Port(), pty.slavePath());
+}
+
+TEST_F(PortBoxes, EveryBoxDescribesItselfAndOnlyThePortBoxTakesTypedText)
+{
+    bind(cpBaudRate);
+    box.SetDescription("Baud rate");
+    EXPECT_EQ(box.toolTip(), "Baud rate");
+    EXPECT_EQ(box.accessibleName(), "Baud rate");
+    EXPECT_FALSE(box.isEditable());
+    box.SetComProperty(cpPort);
+    EXPECT_TRUE(box.isEditable());
+    EXPECT_EQ(box.toolTip(), "Baud rate\nCOM1");
+}
+
+// Typing alone changes nothing: an open port is reopened on the typed name
+// only when the operator ends the typing (Enter, or the focus leaving).
+TEST_F(PortBoxes, ATypedPortIsAppliedWhenTheTypingEnds)
+{
+    system->ports = {"COM1", "COM2"};
+    bind(cpPort);
+    port.OpenPort();
+    box.show();
+    box.activateWindow();
+    box.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "/dev/serial/by-id/usb-1");
+    EXPECT_EQ(port.Port(), "COM1");
+    EXPECT_EQ(system->line.openedName, "COM1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(port.Port(), "/dev/serial/by-id/usb-1");
+    EXPECT_TRUE(port.Connected());
+    EXPECT_EQ(system->line.openedName, "/dev/serial/by-id/usb-1");
+    EXPECT_EQ(box.count(), 2); // a typed name is not added to the system's list
+    EXPECT_TRUE(box.toolTip().endsWith("/dev/serial/by-id/usb-1"));
+
+    // An emptied box shows the port in use again and applies nothing.
+    box.lineEdit()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(box.currentText(), "/dev/serial/by-id/usb-1");
+    EXPECT_EQ(port.Port(), "/dev/serial/by-id/usb-1");
+}
+
+TEST_F(PortBoxes, ATypedPortIsAppliedWhenTheFocusLeaves)
+{
+    QWidget window;
+    auto *portBox = new TComComboBox(&window);
+    auto *other = new QLineEdit(&window);
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(portBox);
+    layout->addWidget(other);
+    portBox->SetComPort(&port);
+    portBox->SetComProperty(cpPort);
+    portBox->SetAutoApply(true);
+    window.show();
+    window.activateWindow();
+    portBox->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    portBox->lineEdit()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "/dev/pts/77");
+    EXPECT_EQ(port.Port(), "COM1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_EQ(port.Port(), "/dev/pts/77");
 }
 
 TEST_F(PortBoxes, APortListThatCannotBeReadIsShownAndLeavesTheBoxEmpty)

@@ -52,6 +52,15 @@ TEST(UploadText, ShowsWholePercentagesAndEndsAtOneHundred)
     EXPECT_EQ(upload.percent(), 100);
 }
 
+// The lines the status line tells for a file sent: a text after the last line end is one more.
+TEST(UploadText, CountsTheLinesOfAFileWithOrWithoutAFinalLineEnd)
+{
+    EXPECT_EQ(UploadText::lineCount("SFA\r\nSDK 1\r\nSFE\r\n"), 3);
+    EXPECT_EQ(UploadText::lineCount("SFA\r\nSFE"), 2);
+    EXPECT_EQ(UploadText::lineCount("one\nline\r\n"), 1);
+    EXPECT_EQ(UploadText::lineCount(""), 0);
+}
+
 TEST(ReceiveBuffer, AFileEndsAtAnSfeThatBeginsALine)
 {
     ReceiveBuffer buffer;

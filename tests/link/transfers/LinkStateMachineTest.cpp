@@ -13,13 +13,13 @@ using Command = LinkStateMachine::Command;
 using S = State;
 using E = Event;
 
-constexpr State States[] = {S::OffLineIdle,         S::Sending,          S::ReceivingOffLine,
-                            S::WaitingForDirectory, S::DirectoryShown,   S::ReadingDeviceFile,
-                            S::DeviceFileOpen,      S::WriteBackWaiting, S::WriteBackUploading};
+constexpr State States[] = {S::OffLineIdle,        S::Sending,           S::ReceivingOffLine, S::WaitingForDirectory,
+                            S::DirectoryShown,     S::ReadingDeviceFile, S::DeviceFileOpen,   S::WriteBackWaiting,
+                            S::WriteBackUploading, S::BackingUp};
 constexpr Event Events[] = {
-    E::Send,   E::Receive,        E::TickOnLine,   E::UntickOnLine,       E::OpenRow,     E::DeleteRow, E::WriteBack,
-    E::Back,   E::DirectoryReady, E::FileReceived, E::DeviceReadyForFile, E::UploadEnded, E::Cancel,    E::LineError,
-    E::HangUp, E::OpenFailed,     E::WindowClosing};
+    E::Send,   E::Receive,        E::TickOnLine,    E::UntickOnLine,       E::OpenRow,     E::DeleteRow, E::WriteBack,
+    E::Back,   E::DirectoryReady, E::FileReceived,  E::DeviceReadyForFile, E::UploadEnded, E::Cancel,    E::LineError,
+    E::HangUp, E::OpenFailed,     E::WindowClosing, E::BackUpRow};
 
 // The commands as the wire has them, a pause written as "(pause N)".
 QByteArray wire(const QList<Command> &commands)
@@ -73,6 +73,7 @@ const std::map<std::pair<State, Event>, Row> Table = {
 
     {{S::DirectoryShown, E::UntickOnLine}, {S::OffLineIdle, "*KORAX@EW$!*KORAX@BREAK$!"}},
     {{S::DirectoryShown, E::OpenRow}, {S::ReadingDeviceFile, "*KORAX@RD001%005$!"}},
+    {{S::DirectoryShown, E::BackUpRow}, {S::BackingUp, "*KORAX@RD001%005$!"}},
     {{S::DirectoryShown, E::DeleteRow}, {S::DirectoryShown, "*KORAX@DEL001%005$!"}},
     {{S::DirectoryShown, E::Back}, {S::WaitingForDirectory, "*KORAX@EW$!(pause 30)*KORAX@DSTRANS$!"}},
     {{S::DirectoryShown, E::Cancel}, {S::OffLineIdle, "*KORAX@EW$!*KORAX@BREAK$!"}},
@@ -88,6 +89,15 @@ const std::map<std::pair<State, Event>, Row> Table = {
     {{S::ReadingDeviceFile, E::HangUp}, {S::DirectoryShown, ""}},
     {{S::ReadingDeviceFile, E::OpenFailed}, {S::DirectoryShown, ""}},
     {{S::ReadingDeviceFile, E::WindowClosing}, {S::OffLineIdle, "*KORAX@EW$!"}},
+
+    // A file read for the backup is never shown: whatever ends it, the directory stays on the list.
+    {{S::BackingUp, E::UntickOnLine}, {S::OffLineIdle, "*KORAX@EW$!*KORAX@BREAK$!"}},
+    {{S::BackingUp, E::FileReceived}, {S::DirectoryShown, ""}},
+    {{S::BackingUp, E::Cancel}, {S::OffLineIdle, "*KORAX@EW$!*KORAX@BREAK$!"}},
+    {{S::BackingUp, E::LineError}, {S::DirectoryShown, ""}},
+    {{S::BackingUp, E::HangUp}, {S::DirectoryShown, ""}},
+    {{S::BackingUp, E::OpenFailed}, {S::DirectoryShown, ""}},
+    {{S::BackingUp, E::WindowClosing}, {S::OffLineIdle, "*KORAX@EW$!"}},
 
     {{S::DeviceFileOpen, E::UntickOnLine}, {S::OffLineIdle, "*KORAX@EW$!*KORAX@BREAK$!"}},
     {{S::DeviceFileOpen, E::WriteBack}, {S::WriteBackWaiting, "*KORAX@DEL001%005$!(pause 250)*KORAX@DSDOWN$!"}},
@@ -143,7 +153,7 @@ TEST(LinkStateMachine, WhatTheWindowMayDoInEachState)
         {S::ReceivingOffLine, {false, false}},  {S::WaitingForDirectory, {false, true}},
         {S::DirectoryShown, {true, true}},      {S::ReadingDeviceFile, {false, true}},
         {S::DeviceFileOpen, {true, true}},      {S::WriteBackWaiting, {false, true}},
-        {S::WriteBackUploading, {false, true}},
+        {S::WriteBackUploading, {false, true}}, {S::BackingUp, {false, true}},
     };
     for (const State state : States) {
         EXPECT_EQ(LinkStateMachine::ready(state), readyAndOnLine.at(state).first) << int(state);
@@ -160,7 +170,7 @@ TEST(LinkStateMachine, WhereTheProgramWaitsForTheDevice)
         {S::ReceivingOffLine, {true, true}},     {S::WaitingForDirectory, {true, true}},
         {S::DirectoryShown, {false, false}},     {S::ReadingDeviceFile, {true, true}},
         {S::DeviceFileOpen, {false, false}},     {S::WriteBackWaiting, {false, true}},
-        {S::WriteBackUploading, {false, false}},
+        {S::WriteBackUploading, {false, false}}, {S::BackingUp, {true, true}},
     };
     for (const State state : States) {
         EXPECT_EQ(LinkStateMachine::receivesFile(state), receivesAndAwaits.at(state).first) << int(state);

@@ -4,8 +4,8 @@
 #include "i18n/KeptTexts.h"
 #include "link/port/EComPort.h"
 #include "link/port/TComPort.h"
+#include "link/transfers/RecordingTransferView.h"
 #include "link/transfers/TransferSession.h"
-#include "link/transfers/TransferView.h"
 
 #include <gtest/gtest.h>
 
@@ -14,35 +14,11 @@
 namespace
 {
 
-// A window that only remembers what it was told.
-struct RecordingView : TransferView {
-    bool onLine = false;
-    bool ready = true;
-    bool panelShown = false;
-    bool onLineTicked() const override { return onLine; }
-    void setOnLineTicked(bool ticked) override { onLine = ticked; }
-    bool openReceivedTicked() const override { return false; }
-    void updateControls(bool isReady) override { ready = isReady; }
-    void setDoubleClickAttached(bool) override {}
-    int selectedRow() const override { return -1; }
-    void showProgressPanel(bool shown) override { panelShown = shown; }
-    void setProgress(qint64, qint64) override {}
-    void setPercentText(QByteArrayView) override {}
-    void setLogText(QByteArrayView) override {}
-    void addLogLine(QByteArrayView) override {}
-    void showWaiting(const QString &) override {}
-    std::optional<QString> chooseReceiveFile(const QString &) override { return std::nullopt; }
-    bool askYesNo(const QString &) override { return true; }
-    void showError(const QString &) override {}
-    void showLineError(const QString &, const QString &) override {}
-    void showStatus(const QString &) override {}
-};
-
 struct TransferSessionOverAFakeLine : ::testing::Test {
     std::shared_ptr<FakeSerialSystem> system = std::make_shared<FakeSerialSystem>();
     TComPort port{nullptr, system};
     Document document;
-    RecordingView view;
+    RecordingTransferView view;
     KeptTexts texts;
     TransferSession session{port, document, view, texts, QStringLiteral("unused.tmp")};
 
