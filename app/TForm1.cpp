@@ -415,6 +415,7 @@ LanguageRows TForm1::languageRows()
         columnTitle("24", list, 1),  // name or offset
         columnTitle("25", list, 3),  // character or number
         menuItem("6", Novy),         // new
+        menuItem("170", Naposledy),  // the recent files
         menuItem("26", Pidat1),      // add
         menuItem("27", Upravit1),    // edit
         menuItem("3", Hledej1),      // find
