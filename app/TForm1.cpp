@@ -4,6 +4,7 @@
 #include "app/ContactLabel.h"
 #include "app/ControlStateRule.h"
 #include "app/FailureWords.h"
+#include "app/FileOpening.h"
 #include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
@@ -31,12 +32,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -84,6 +88,7 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     layout->addWidget(Seznam, 1);
     // The find window belongs to the window that holds the list.
     m_find = new FindCommand(*Seznam, m_document.entries(), Texts, m_prompts, this);
+    buildFileOpening();
     buildPopupMenu();
     buildProgressPanel();
     buildStatusLine();
@@ -290,6 +295,8 @@ void TForm1::buildPopupMenu()
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
     Novy = addMenuItem("Novy", "6", &TForm1::btnNovyClick);
+    Naposledy = PopupMenu1->addMenu(&m_opening->recentMenu());
+    Naposledy->setObjectName("NaposledyItem");
     PopupMenu1->addSeparator();
     Pidat1 = addMenuItem("Pidat1", "26", &TForm1::Pidat1Click);
     Upravit1 = addMenuItem("Upravit1", "27", &TForm1::Upravit1Click);
@@ -306,6 +313,20 @@ void TForm1::buildPopupMenu()
     RedoItem = addMenuItem("RedoItem", "", &TForm1::redoEdit);
     PopupMenu1->addSeparator();
     Zalohovat1 = addMenuItem("Zalohovat1", "100", &TForm1::Zalohovat1Click);
+}
+
+void TForm1::buildFileOpening()
+{
+    m_opening = new FileOpening(m_document, m_commands, m_prompts, *this, m_languageFile,
+                                FileOpeningLinks{[] { return true; }, [this] { return btnNacti->isEnabled(); },
+                                                 [this] { return cbOnLine->isChecked(); },
+                                                 [this](const QString &fileName, const LoadOutcome &outcome) {
+                                                     showLoaded(fileName, outcome);
+                                                 }});
+    connect(
+        m_opening, &FileOpening::recentChosen, this, [this](const QString &fileName) { openLater(fileName); },
+        Qt::QueuedConnection);
+    setAcceptDrops(true);
 }
 
 void TForm1::buildProgressPanel()
@@ -394,6 +415,7 @@ LanguageRows TForm1::languageRows()
         columnTitle("24", list, 1),  // name or offset
         columnTitle("25", list, 3),  // character or number
         menuItem("6", Novy),         // new
+        menuItem("170", Naposledy),  // the recent files
         menuItem("26", Pidat1),      // add
         menuItem("27", Upravit1),    // edit
         menuItem("3", Hledej1),      // find
@@ -561,6 +583,7 @@ void TForm1::UpdateMenu(bool ready)
     UndoItem->setEnabled(s.menuUndo);
     RedoItem->setEnabled(s.menuRedo);
     Zalohovat1->setEnabled(s.menuBackup);
+    Naposledy->setEnabled(s.load);
     showUndoCaptions();
 }
 
@@ -640,17 +663,29 @@ void TForm1::btnNovyClick()
 
 void TForm1::btnNactiClick()
 {
-    const std::optional<QString> fileName = m_prompts.openFileName(this, m_document.openDialogFileName());
-    if (!fileName)
-        return;
-    const LoadOutcome outcome = m_commands.load(*fileName, cbOnLine->isChecked());
+    m_opening->chooseAndLoad();
+}
+
+void TForm1::OpenFile(const QString &fileName)
+{
+    m_opening->load(fileName);
+}
+
+void TForm1::openLater(const QString &fileName)
+{
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { runCommand([this, fileName] { OpenFile(fileName); }); }, Qt::QueuedConnection);
+}
+
+void TForm1::showLoaded(const QString &fileName, const LoadOutcome &outcome)
+{
     showLoadedList();
     if (!outcome.failure.isEmpty())
         showError(outcome.failure);
     else if (outcome.noDeviceData)
-        showError(CodePage::toUnicode(Texts.noDeviceData).arg(*fileName));
+        showError(CodePage::toUnicode(Texts.noDeviceData).arg(fileName));
     else
-        showOutcome(m_outcome.loaded(*fileName, m_document.entries().count()));
+        showOutcome(m_outcome.loaded(fileName, m_document.entries().count()));
 }
 
 void TForm1::showLoadedList()
@@ -672,6 +707,7 @@ void TForm1::btnUlozClick()
     if (!fileName)
         return;
     m_commands.save(*fileName);
+    m_opening->saved(*fileName);
     showOutcome(m_outcome.saved(*fileName));
 }
 
@@ -749,6 +785,23 @@ void TForm1::closeEvent(QCloseEvent *event)
     }
     FormClose();
     event->accept();
+}
+
+// One local file dropped on the window is loaded, as if chosen in the open dialog.
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!m_opening->droppedFile(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *event)
+{
+    const QString fileName = m_opening->droppedFile(*event->mimeData());
+    if (fileName.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The load and its questions run once the drop itself has ended.
+    openLater(fileName);
 }
 
 void TForm1::moveEvent(QMoveEvent *event)

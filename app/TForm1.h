@@ -20,6 +20,7 @@
 
 class BackupCommand;
 class ContactLabel;
+class FileOpening;
 class FindCommand;
 class HeaderValueStrip;
 class Prompts;
@@ -86,6 +87,9 @@ public:
     void LoadDeviceFile(const QString &fileName);
     void WriteDeviceFile(const QString &fileName);
 
+    // Loads the file (named on the command line, say) after the unsaved-edits question.
+    void OpenFile(const QString &fileName);
+
     // Handlers of the main window's commands.
     void btnNactiClick();
     void btnUlozClick();
@@ -120,6 +124,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -135,6 +141,11 @@ private:
     QWidget *buildHeaderStrip();
     void buildList();
     void buildPopupMenu();
+    void buildFileOpening();
+    // Loads the file once the event under way (a drop, a menu choice) is over.
+    void openLater(const QString &fileName);
+    // Tells how a load went, once the list is in order on screen.
+    void showLoaded(const QString &fileName, const LoadOutcome &outcome);
     void buildProgressPanel();
     void buildStatusLine();
     QPushButton *addButton(const char *name, const char *caption, const char *hint, void (TForm1::*handler)());
@@ -177,6 +188,7 @@ private:
     TFrmTisk *m_frmTisk = nullptr;
     TfrmSeznam *m_frmSeznam = nullptr;
     FindCommand *m_find = nullptr;
+    FileOpening *m_opening = nullptr;
     std::unique_ptr<ListCommands> m_listCommands;
     // Every window's numbered texts, walked by each change of language.
     LanguageRows m_languageRows;
@@ -204,6 +216,7 @@ private:
     QTableView *Seznam = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QAction *Novy = nullptr;
+    QAction *Naposledy = nullptr;
     QAction *Pidat1 = nullptr;
     QAction *Upravit1 = nullptr;
     QAction *Hledej1 = nullptr;

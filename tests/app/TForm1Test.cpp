@@ -42,14 +42,15 @@ TEST_F(MainWindow, EveryControlExistsUnderItsName)
     EXPECT_TRUE(child<QWidget>("Progress")->isHidden());
 }
 
-TEST_F(MainWindow, PopupMenuHasTwelveEntriesInOrderThenUndoRedoAndBackup)
+TEST_F(MainWindow, PopupMenuHasTheTwelveEntriesInOrderWithTheProgramsOwn)
 {
     start();
     const QList<QAction *> actions = child<QMenu>("PopupMenu1")->actions();
-    ASSERT_EQ(actions.size(), 17);
-    const QStringList names = {"Novy",     "", "Pidat1",   "Upravit1", "", "Hledej1",   "Jdina",   "tisk1",     "",
-                               "Smazat1",  "", "Pesluj1",  "",         "UndoItem", "RedoItem", "",          "Zalohovat1"};
-    for (int i = 0; i < 17; ++i) {
+    ASSERT_EQ(actions.size(), 18);
+    const QStringList names = {"Novy",     "NaposledyItem", "", "Pidat1",    "Upravit1", "",        "Hledej1",
+                               "Jdina",    "tisk1",         "", "Smazat1",   "",         "Pesluj1", "",
+                               "UndoItem", "RedoItem",      "", "Zalohovat1"};
+    for (int i = 0; i < 18; ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), names[i].isEmpty()) << i;
         if (!names[i].isEmpty()) {
             EXPECT_EQ(actions[i]->objectName(), names[i]) << i;

@@ -31,7 +31,7 @@ inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
     for (const auto &[first, last] : {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53),
-                                      std::pair(60, 89), std::pair(100, 143)})
+                                      std::pair(60, 89), std::pair(100, 143), std::pair(170, 170)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
@@ -43,7 +43,7 @@ inline QList<QByteArray> languageKeys()
 inline constexpr const char *MainWindowTargets =
     "btnNacti=1 btnUloz=2 btnHledej=3 btnPosli=4 btnPrijmi=5 btnNovy=6 btnKonec=7 cbOtevri=8 Label1=9 btnZpet=10 "
     "btnZrus=20 btnTisk=21 btnSeznam=30 Seznam:1=24 Seznam:3=25 Novy=6 Pidat1=26 Upravit1=27 Hledej1=3 Jdina=30 "
-    "tisk1=21 Smazat1=28 Pesluj1=29 Zalohovat1=100 cbOnLine=131 Label3=132";
+    "tisk1=21 Smazat1=28 Pesluj1=29 Zalohovat1=100 NaposledyItem=170 cbOnLine=131 Label3=132";
 inline constexpr const char *EditWindowTargets =
     "EditFrm=139 CisloLabel=42 JmenoLabel=43 ZnakLabel=44 Zrusit=45 rg_Hex_Format=46";
 inline constexpr const char *FindWindowTargets =
