@@ -7,6 +7,9 @@
 class QDialog;
 class QWidget;
 
+// What the operator answers when edits not yet saved are about to go.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Every modal question the main window asks goes through this interface, so
 // that tests can answer it without a dialog blocking them.
 class Prompts
@@ -29,6 +32,9 @@ public:
     // A question answered Yes or No, with the program's name as title; No is
     // the default answer, so a hasty Enter changes nothing.
     virtual bool askYesNo(QWidget *parent, const QString &question) = 0;
+    // The question before unsaved edits would go, with the standard Save,
+    // Discard and Cancel buttons; closing the box is Cancel.
+    virtual SaveChoice askSaveChanges(QWidget *parent, const QString &question) = 0;
     // Shows one of the program's own dialogs modally; true when the operator confirmed it.
     virtual bool runModal(QDialog &dialog) = 0;
 };

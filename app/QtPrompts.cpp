@@ -64,6 +64,16 @@ bool QtPrompts::askYesNo(QWidget *parent, const QString &question)
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+SaveChoice QtPrompts::askSaveChanges(QWidget *parent, const QString &question)
+{
+    const QMessageBox::StandardButton answer =
+        QMessageBox::warning(parent, QStringLiteral("WinOrba"), question,
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    return answer == QMessageBox::Save      ? SaveChoice::Save
+           : answer == QMessageBox::Discard ? SaveChoice::Discard
+                                            : SaveChoice::Cancel;
+}
+
 bool QtPrompts::runModal(QDialog &dialog)
 {
     return dialog.exec() == QDialog::Accepted;

@@ -24,6 +24,7 @@ public:
     void showInformation(QWidget *parent, const QString &title, const QString &message) override;
     void showLineError(QWidget *parent, const QString &title, const QString &message) override;
     bool askYesNo(QWidget *parent, const QString &question) override;
+    SaveChoice askSaveChanges(QWidget *parent, const QString &question) override;
     bool runModal(QDialog &dialog) override;
 
 private:

@@ -13,6 +13,7 @@
 #include "app/ShortcutKeyPreview.h"
 #include "app/TransferProgressPanel.h"
 #include "app/TransferWindowView.h"
+#include "app/UnsavedEdits.h"
 #include "document/DeviceFileTitle.h"
 #include "editing/FindCommand.h"
 #include "editing/TEditFrm.h"
@@ -46,6 +47,7 @@
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -104,6 +106,16 @@ TForm1::TForm1(Prompts &prompts, const QString &languageFile, std::shared_ptr<Se
     connect(m_transfers, &TransferSession::closeRequested, this, &QWidget::close);
     connect(&m_document, &Document::changed, this, &TForm1::showDocumentState);
     m_backup = std::make_unique<BackupCommand>(*this, *m_transfers, m_document, *m_transferView, Texts, m_prompts);
+    m_unsaved = std::make_unique<UnsavedEdits>(m_document, m_prompts, *this, Texts,
+                                               UnsavedEditsLinks{[this] { return m_transfers->deviceFileOpen(); },
+                                                                 [this] { return saveToFile(); },
+                                                                 [this] { m_transfers->SaveToDevice(); }});
+    // A session that ends asks as a close does; Cancel keeps the session going.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &session) {
+        if (session.allowsInteraction() && !mayDropEdits())
+            session.cancel();
+        session.release();
+    });
 
     resize(426, 724);
     fitToCaptions();
@@ -318,7 +330,8 @@ void TForm1::buildPopupMenu()
 void TForm1::buildFileOpening()
 {
     m_opening = new FileOpening(m_document, m_commands, m_prompts, *this, m_languageFile,
-                                FileOpeningLinks{[] { return true; }, [this] { return btnNacti->isEnabled(); },
+                                FileOpeningLinks{[this] { return m_unsaved->mayDrop(); },
+                                                 [this] { return btnNacti->isEnabled(); },
                                                  [this] { return cbOnLine->isChecked(); },
                                                  [this](const QString &fileName, const LoadOutcome &outcome) {
                                                      showLoaded(fileName, outcome);
@@ -657,6 +670,8 @@ void TForm1::showOutcome(const QString &text)
 
 void TForm1::btnNovyClick()
 {
+    if (!m_unsaved->mayDrop())
+        return;
     m_commands.newDocument();
     showOutcome(m_outcome.newList());
 }
@@ -701,14 +716,26 @@ void TForm1::showLoadedList()
 
 void TForm1::btnUlozClick()
 {
-    if (m_transfers->SaveToDevice())
-        return;
+    if (!m_transfers->SaveToDevice())
+        saveToFile();
+}
+
+bool TForm1::saveToFile()
+{
     const std::optional<QString> fileName = m_prompts.saveFileName(this, m_document.saveDialogFileName());
     if (!fileName)
-        return;
+        return false;
     m_commands.save(*fileName);
     m_opening->saved(*fileName);
     showOutcome(m_outcome.saved(*fileName));
+    return !m_document.hasUnsavedEdits();
+}
+
+bool TForm1::mayDropEdits()
+{
+    bool mayDrop = false;
+    runCommand([this, &mayDrop] { mayDrop = m_unsaved->mayDrop(); });
+    return mayDrop;
 }
 
 void TForm1::LoadDeviceFile(const QString &fileName)
@@ -727,17 +754,26 @@ void TForm1::btnPosliClick()
 {
     m_transfers->Send();
 }
+// A receive empties the list whether or not the received file is opened.
 void TForm1::btnPrijmiClick()
 {
-    m_transfers->Receive();
+    if (m_unsaved->mayDrop())
+        m_transfers->Receive();
 }
+// Either way the list is replaced; a Cancel puts the tick back as it was.
 void TForm1::cbOnLineClick()
 {
-    m_transfers->OnLineSwitched();
+    if (m_unsaved->mayDrop()) {
+        m_transfers->OnLineSwitched();
+        return;
+    }
+    const QSignalBlocker blocker(cbOnLine);
+    cbOnLine->setChecked(!cbOnLine->isChecked());
 }
 void TForm1::btnZpetClick()
 {
-    m_transfers->Back();
+    if (m_unsaved->mayDrop())
+        m_transfers->Back();
 }
 void TForm1::btnZrusClick()
 {
@@ -779,7 +815,8 @@ void TForm1::Label2Click()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     // A transfer loop handling events runs to its end first; the close follows it.
-    if (!m_transfers->ReadyToClose()) {
+    if (!m_transfers->ReadyToClose() || !mayDropEdits() || !m_transfers->ReadyToClose()) {
+        // The second look: a write-back the answer began is waited for as well.
         event->ignore();
         return;
     }
@@ -891,14 +928,20 @@ void TForm1::Pesluj1Click()
 
 void TForm1::undoEdit()
 {
-    if (m_transfers->ListCommandsAllowed())
-        m_document.undoStack().undo();
+    if (!m_transfers->ListCommandsAllowed())
+        return;
+    const QString undone = m_document.undoStack().undoText();
+    m_document.undoStack().undo();
+    showOutcome(m_outcome.undone(undone));
 }
 
 void TForm1::redoEdit()
 {
-    if (m_transfers->ListCommandsAllowed())
-        m_document.undoStack().redo();
+    if (!m_transfers->ListCommandsAllowed())
+        return;
+    const QString redone = m_document.undoStack().redoText();
+    m_document.undoStack().redo();
+    showOutcome(m_outcome.redone(redone));
 }
 
 bool TForm1::SeznamKeyDown(int key)

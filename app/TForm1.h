@@ -43,6 +43,7 @@ class TFrmTisk;
 class TransferProgressPanel;
 class TransferSession;
 class TransferWindowView;
+class UnsavedEdits;
 class TfrmSeznam;
 
 // The main window: the entry list and every command. It holds the controls
@@ -142,6 +143,10 @@ private:
     void buildList();
     void buildPopupMenu();
     void buildFileOpening();
+    // The save of a chosen file; true when nothing is left unsaved.
+    bool saveToFile();
+    // Asks about unsaved edits where no failure may escape (a close, the session's end).
+    bool mayDropEdits();
     // Loads the file once the event under way (a drop, a menu choice) is over.
     void openLater(const QString &fileName);
     // Tells how a load went, once the list is in order on screen.
@@ -237,4 +242,6 @@ private:
     std::unique_ptr<TransferWindowView> m_transferView;
     TransferSession *m_transfers = nullptr;
     std::unique_ptr<BackupCommand> m_backup;
+    // Asked before anything drops the list's unsaved edits.
+    std::unique_ptr<UnsavedEdits> m_unsaved;
 };

@@ -10,8 +10,8 @@
 #include <optional>
 
 // The operator as a benchmark plays it: no file is chosen unless one is set,
-// every question is answered yes, failures are printed, and a modal dialog is
-// answered by the function set for it.
+// every question is answered yes (unsaved edits are discarded), failures are
+// printed, and a modal dialog is answered by the function set for it.
 class BenchPrompts : public Prompts
 {
 public:
@@ -33,6 +33,7 @@ public:
     void showInformation(QWidget *, const QString &, const QString &) override { ++informations; }
     void showLineError(QWidget *, const QString &, const QString &message) override { showError(nullptr, message); }
     bool askYesNo(QWidget *, const QString &) override { return true; }
+    SaveChoice askSaveChanges(QWidget *, const QString &) override { return SaveChoice::Discard; }
     bool runModal(QDialog &dialog) override
     {
         if (!answer)

@@ -155,6 +155,13 @@ void Document::markSaved()
     announce();
 }
 
+void Document::markWrittenBack()
+{
+    m_headerEdited = false;
+    m_undoStack.setClean();
+    announce();
+}
+
 void Document::markNotAFile()
 {
     m_listIsFile = false;

@@ -94,6 +94,9 @@ public:
     // back: the stack's clean index moves here and header values count as read.
     void markLoaded();
     void markSaved();
+    // The list's edits have reached the device (a write-back): nothing is left
+    // unsaved, while whether the list is a file on disk stays as it was.
+    void markWrittenBack();
     // The list is no file Send could upload, although nothing was edited.
     void markNotAFile();
 

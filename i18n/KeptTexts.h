@@ -76,4 +76,7 @@ struct KeptTexts {
     QByteArray allFilesFilter;   // 133: name of the file dialogs' filter for all files
     QByteArray textFilesFilter;  // 134: name of the file dialogs' filter for text files
     QByteArray notFoundTitle;    // 138: title of the message of a Find that reached the end
+    QByteArray saveEdits;        // 171: question before unsaved edits go; %1 the file the list shows
+    QByteArray saveNewEdits;     // 172: the same for a list that is no file yet
+    QByteArray writeBackEdits;   // 173: the same for an edited device file open On Line
 };

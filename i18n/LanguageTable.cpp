@@ -76,6 +76,9 @@ constexpr std::pair<const char *, QByteArray KeptTexts::*> keptTexts[] = {
     {"133", &KeptTexts::allFilesFilter},
     {"134", &KeptTexts::textFilesFilter},
     {"138", &KeptTexts::notFoundTitle},
+    {"171", &KeptTexts::saveEdits},
+    {"172", &KeptTexts::saveNewEdits},
+    {"173", &KeptTexts::writeBackEdits},
 };
 
 } // namespace

@@ -369,8 +369,11 @@ bool TransferSession::SaveToDevice()
 void TransferSession::Back()
 {
     const std::optional<LinkStateMachine::Step> step = enter(Event::Back);
-    if (!step)
+    if (!step) {
+        // Back asked for during a write-back follows once the write-back has ended.
+        m_backPending = m_link.writingBack();
         return;
+    }
     m_receiver.clear();
     m_document.clearList();
     m_view.setProgress(0, 100);
@@ -463,6 +466,7 @@ void TransferSession::writeBackEnded(Event event)
 {
     m_answerLimit.stop();
     if (event == Event::UploadEnded) {
+        m_document.markWrittenBack();
         m_view.showStatus(m_outcome.writtenBack(m_writeBack.fileNumber, m_writeBack.lines));
     } else {
         const QString message = CodePage::toUnicode(m_texts.writeBackFailed)
@@ -471,21 +475,32 @@ void TransferSession::writeBackEnded(Event event)
         QMetaObject::invokeMethod(
             this, [this, message] { m_view.showError(message); }, Qt::QueuedConnection);
     }
+    // Back waits for a write-back that keeps the edits: after a failure the
+    // edited file stays on the list.
+    if (std::exchange(m_backPending, false) && event == Event::UploadEnded)
+        runLater([this] { Back(); });
     if (std::exchange(m_leavePending, false)) {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                try {
-                    m_view.setOnLineTicked(false);
-                    OnLineSwitched();
-                } catch (const std::exception &failure) {
-                    m_view.showError(QString::fromUtf8(failure.what()));
-                }
-            },
-            Qt::QueuedConnection);
+        runLater([this] {
+            m_view.setOnLineTicked(false);
+            OnLineSwitched();
+        });
     }
     if (m_loopDepth == 0 && std::exchange(m_closePending, false))
         QMetaObject::invokeMethod(this, &TransferSession::closeRequested, Qt::QueuedConnection);
+}
+
+void TransferSession::runLater(const std::function<void()> &step)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, step] {
+            try {
+                step();
+            } catch (const std::exception &failure) {
+                m_view.showError(QString::fromUtf8(failure.what()));
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 // ---- port notifications ---------------------------------------------------------

@@ -9,9 +9,8 @@
 #include <QString>
 #include <QTimer>
 
-#include <optional>
-
 #include <functional>
+#include <optional>
 
 class Document;
 class TComPort;
@@ -138,6 +137,8 @@ private:
     std::optional<LinkStateMachine::Step> enter(Event event, QByteArrayView fileNumber = {});
     void sendCommands(const QList<LinkStateMachine::Command> &commands);
     void writeBackEnded(Event event);
+    // Runs the step once the events under way are handled; a failure of it is shown.
+    void runLater(const std::function<void()> &step);
     void openPort();
     void restoreAfterFailedOpen();
     void send(QByteArrayView text);
@@ -170,6 +171,7 @@ private:
     bool m_cancelled = false;
     // Unticking "On Line" during a write-back: carried out at its end.
     bool m_leavePending = false;
+    bool m_backPending = false;
     // The write-back under way: its device file, the file kept for it, its lines.
     struct WriteBack {
         QByteArray fileNumber;

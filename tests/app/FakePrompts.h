@@ -27,6 +27,9 @@ public:
     // The answer to every yes/no question, and the questions asked.
     bool yesNoAnswer = true;
     QStringList yesNoQuestions;
+    // The answer to every question before unsaved edits would go, and the questions asked.
+    SaveChoice saveChoice = SaveChoice::Discard;
+    QStringList saveQuestions;
     // Plays the operator at a modal dialog: runs once the dialog is open in its
     // own event loop, as a real modal dialog runs, and should close it. A
     // dialog it leaves open is cancelled; with no operator set a dialog is
@@ -74,6 +77,12 @@ public:
         ask(parent);
         yesNoQuestions << question;
         return yesNoAnswer;
+    }
+    SaveChoice askSaveChanges(QWidget *parent, const QString &question) override
+    {
+        ask(parent);
+        saveQuestions << question;
+        return saveChoice;
     }
     bool runModal(QDialog &dialog) override
     {

@@ -66,11 +66,13 @@ protected:
         QCoreApplication::processEvents();
         activate();
     }
-    // A list on screen that counts as saved, with the header controls enabled.
+    // A list on screen that counts as saved, with the header controls enabled;
+    // New may have asked about unsaved edits first.
     void allowSend()
     {
         form->btnNovyClick();
         form->document().markLoaded();
+        activate();
     }
 
     KeyCounter counter;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QTableView>
 #include <QTest>
@@ -263,4 +264,39 @@ TEST_F(TransfersWithSimulator, AHangUpDuringTheUploadOfAWriteBackKeepsTheEdit)
     const QString &failure = prompts.errors[0];
     EXPECT_TRUE(failure.startsWith("WriteFile function failed") || failure.contains("ReadFile function failed"))
         << failure.toStdString();
+}
+
+// Back from an edited device file asks first; Save writes the file back, then the directory follows.
+TEST_F(TransfersWithSimulator, BackFromAnEditedDeviceFileAsksAndWritesItBackFirst)
+{
+    begin(0);
+    click("cbOnLine");
+    ASSERT_TRUE(directoryShown());
+    selectRow(0);
+    child<QAction>("Upravit1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return session().deviceFileOpen() && idle(); }));
+    prompts.modalOperator = [](QDialog &dialog) {
+        auto *hex = dialog.findChild<QLineEdit *>("Hex");
+        hex->setFocus();
+        hex->end(false);
+        QTest::keyClick(hex, Qt::Key_Backspace); // "$41" becomes "$4", then "$4A"
+        QTest::keyClicks(hex, "A");
+        QTest::keyClick(hex, Qt::Key_Return);
+    };
+    selectRow(1);
+    child<QAction>("Upravit1")->trigger();
+    ASSERT_TRUE(form->document().hasUnsavedEdits());
+
+    prompts.saveChoice = SaveChoice::Cancel;
+    click("btnZpet");
+    EXPECT_TRUE(session().deviceFileOpen());
+    EXPECT_EQ(simulator->received(), "*KORAX@DSTRANS$!*KORAX@DIR$!*KORAX@RD001%007$!");
+
+    prompts.saveChoice = SaveChoice::Save;
+    click("btnZpet");
+    ASSERT_TRUE(waitFor([&] { return session().directoryShown() && idle(); }));
+    EXPECT_TRUE(TestFiles::read(deviceFolder.filePath("alpha.txt")).contains("SDX     0  1 C4A\r\n"));
+    EXPECT_TRUE(simulator->received().endsWith("*KORAX@EW$!*KORAX@DSTRANS$!*KORAX@DIR$!"));
+    EXPECT_EQ(prompts.saveQuestions.size(), 2);
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
 }
