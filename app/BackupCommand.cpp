@@ -1,10 +1,10 @@
 #include "app/BackupCommand.h"
 
-#include "app/Prompts.h"
 #include "i18n/CodePage.h"
 #include "i18n/KeptTexts.h"
 #include "link/transfers/DeviceBackup.h"
 #include "link/transfers/TransferSession.h"
+#include "prompts/Prompts.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "app/FileOpening.h"
 
-#include "app/Prompts.h"
 #include "document/Document.h"
 #include "document/DocumentCommands.h"
+#include "prompts/Prompts.h"
 
 #include <QMenu>
 #include <QMimeData>

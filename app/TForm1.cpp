@@ -9,7 +9,6 @@
 #include "app/LanguageChoice.h"
 #include "app/ListColumnWidths.h"
 #include "app/ProgramFiles.h"
-#include "app/Prompts.h"
 #include "app/ShortcutKeyPreview.h"
 #include "app/TransferProgressPanel.h"
 #include "app/TransferWindowView.h"
@@ -28,6 +27,7 @@
 #include "link/settings/boxes/TComComboBox.h"
 #include "link/transfers/TransferSession.h"
 #include "print/TFrmTisk.h"
+#include "prompts/Prompts.h"
 
 #include <QApplication>
 #include <QCheckBox>

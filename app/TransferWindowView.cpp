@@ -1,7 +1,7 @@
 #include "app/TransferWindowView.h"
 
-#include "app/Prompts.h"
 #include "app/TransferProgressPanel.h"
+#include "prompts/Prompts.h"
 
 #include <QCheckBox>
 #include <QItemSelectionModel>

@@ -1,6 +1,6 @@
 #include "app/UnsavedEdits.h"
 
-#include "app/Prompts.h"
+#include "prompts/Prompts.h"
 #include "document/Document.h"
 #include "i18n/CodePage.h"
 #include "i18n/KeptTexts.h"

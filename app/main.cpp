@@ -2,8 +2,8 @@
 #include "app/HeadlessBackup.h"
 #include "app/ProgramFiles.h"
 #include "app/ProgramWindows.h"
-#include "app/QtPrompts.h"
 #include "app/TForm1.h"
+#include "prompts/QtPrompts.h"
 
 #include <QApplication>
 #include <QTextStream>

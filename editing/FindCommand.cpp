@@ -1,11 +1,11 @@
 #include "editing/FindCommand.h"
 
-#include "app/Prompts.h"
 #include "document/EntryModel.h"
 #include "editing/EntrySearch.h"
 #include "editing/TFindDialog.h"
 #include "i18n/CodePage.h"
 #include "i18n/KeptTexts.h"
+#include "prompts/Prompts.h"
 
 FindCommand::FindCommand(QTableView &list, const EntryModel &entries, const KeptTexts &texts, Prompts &prompts,
                          QObject *parent)

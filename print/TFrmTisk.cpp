@@ -5,9 +5,9 @@
 #include "print/ListingFooter.h"
 #include "print/PageFont.h"
 #include "print/PrintWindowTitles.h"
-#include "print/QtPrintPrompts.h"
 #include "print/TPrintPreview.h"
 #include "print/TThumbnailPreview.h"
+#include "prompts/QtPrintPrompts.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakePrompts.h"
 #include "app/ProgramWindows.h"
 #include "app/TForm1.h"
+#include "prompts/FakePrompts.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "FakePrompts.h"
+#include "prompts/FakePrompts.h"
 
 #include "app/TransferProgressPanel.h"
 #include "app/TransferWindowView.h"

@@ -1,9 +1,9 @@
-#include "app/FakePrompts.h"
 #include "document/EntryModel.h"
 #include "editing/FindCommand.h"
 #include "editing/TFindDialog.h"
 #include "editing/TfrmSeznam.h"
 #include "i18n/KeptTexts.h"
+#include "prompts/FakePrompts.h"
 
 #include <QApplication>
 #include <QCheckBox>

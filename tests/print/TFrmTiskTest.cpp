@@ -1,6 +1,6 @@
-#include "FakePrintPrompts.h"
 #include "PdfTools.h"
 #include "i18n/LanguageTestWindows.h"
+#include "prompts/FakePrintPrompts.h"
 
 #include "document/EntryModel.h"
 #include "i18n/CodePage.h"

@@ -1,4 +1,4 @@
-#include "app/QtPrompts.h"
+#include "prompts/QtPrompts.h"
 
 #include "i18n/CodePage.h"
 #include "i18n/KeptTexts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintPrompts.h"
+#include "prompts/PrintPrompts.h"
 
 // The print window's questions as the desktop's own print dialog and message box.
 class QtPrintPrompts : public PrintPrompts

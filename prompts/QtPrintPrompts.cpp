@@ -1,4 +1,4 @@
-#include "print/QtPrintPrompts.h"
+#include "prompts/QtPrintPrompts.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintPrompts.h"
+#include "prompts/PrintPrompts.h"
 
 #include <QEventLoop>
 #include <QPageRanges>
