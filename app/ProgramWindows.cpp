@@ -5,6 +5,8 @@
 #include "editing/TfrmSeznam.h"
 #include "print/TFrmTisk.h"
 
+#include <QMetaObject>
+
 std::unique_ptr<TForm1> CreateProgramWindows(Prompts &prompts, const QString &languageFile,
                                              std::shared_ptr<SerialSystem> serialSystem)
 {
@@ -15,4 +17,15 @@ std::unique_ptr<TForm1> CreateProgramWindows(Prompts &prompts, const QString &la
     form->SetSecondaryWindows(editFrm, frmTisk, frmSeznam);
     form->ReadSettings();
     return form;
+}
+
+void ShowProgramWindows(TForm1 &form, const QString &fileToLoad)
+{
+    // Queued before the window is shown, the load is the first thing the event
+    // loop does: the window has appeared (so a failure's message has its owner
+    // on screen), and whatever showing it queues finds the file already loaded.
+    if (!fileToLoad.isEmpty())
+        QMetaObject::invokeMethod(
+            &form, [&form, fileToLoad] { form.OpenFile(fileToLoad); }, Qt::QueuedConnection);
+    form.show();
 }

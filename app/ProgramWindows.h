@@ -15,3 +15,7 @@ class TForm1;
 // serialSystem: where the port's devices come from; the platform's when empty.
 std::unique_ptr<TForm1> CreateProgramWindows(Prompts &prompts, const QString &languageFile,
                                              std::shared_ptr<SerialSystem> serialSystem = {});
+
+// Shows the main window; a file named to it (on the command line) is then
+// loaded as the Load command loads it, as soon as the event loop runs.
+void ShowProgramWindows(TForm1 &form, const QString &fileToLoad);

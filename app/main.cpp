@@ -6,6 +6,7 @@
 #include "prompts/QtPrompts.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -39,8 +40,9 @@ int backUp(const CommandLine &commandLine)
 
 int main(int argc, char **argv)
 {
-    // --help, --version and a wrong backup request are answered before Qt starts, so they need no display.
-    const CommandLine asGiven(argumentList(argc, argv));
+    // Help, version and every refusal are answered before Qt starts, so they need no display.
+    const QStringList arguments = argumentList(argc, argv);
+    const CommandLine asGiven(arguments, CommandLine::QtOptions::StillIn);
     if (asGiven.answeredBeforeQt())
         return answer(asGiven);
     // The backup runs without a window, so it needs no display either.
@@ -49,21 +51,23 @@ int main(int argc, char **argv)
         return backUp(asGiven);
     }
 
-    QApplication app(argc, argv);
+    // Qt sees only the arguments before "--": a file named after it is never taken for one of Qt's options.
+    int qtArgumentCount = static_cast<int>(asGiven.qtArgumentCount());
+    QApplication app(qtArgumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("WinOrba"));
     QApplication::setApplicationVersion(QStringLiteral(WINORBA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(WINORBA_APP_ID));
 
     // Qt has taken its own options (-platform, -style, ...) off the command line; the rest is ours.
-    const CommandLine commandLine(QCoreApplication::arguments());
-    if (commandLine.request() == CommandLine::Request::Backup)
-        return backUp(commandLine);
+    const CommandLine commandLine(QCoreApplication::arguments() + arguments.mid(asGiven.qtArgumentCount()));
     if (commandLine.request() != CommandLine::Request::Run)
         return answer(commandLine);
 
     QtPrompts prompts;
     const std::unique_ptr<TForm1> form = CreateProgramWindows(prompts, ProgramFiles::languageFile());
     prompts.setTexts(&form->Texts);
-    form->show();
+    // The recent files keep the whole path, valid from any folder.
+    ShowProgramWindows(*form,
+                       commandLine.file().isEmpty() ? QString() : QFileInfo(commandLine.file()).absoluteFilePath());
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "app/HeadlessBackup.h"
 
 #include "devsim/DeviceSimulator.h"
+#include "support/NoDisplay.h"
 #include "support/SampleDeviceFiles.h"
 
 #include <QDir>
@@ -60,11 +61,8 @@ protected:
     {
         const QString program = work.filePath("WinOrba");
         EXPECT_TRUE(QFile::copy(QStringLiteral(WINORBA_BINARY), program));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(QString::fromLatin1(name));
         QProcess process;
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(NoDisplay::environment());
         process.start(program, {"--backup", backupFolder, "--port", simulator->portPath()});
         // The simulator answers from this process's event loop.
         EXPECT_TRUE(QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000));

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QTableView>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -55,6 +56,40 @@ protected:
 };
 
 } // namespace
+
+TEST_F(OpeningFiles, AFileNamedOnTheCommandLineIsShownOnceTheWindowHasAppeared)
+{
+    start();
+    const QString path = deviceFileAt("named.txt");
+    ShowProgramWindows(*form, path);
+    EXPECT_TRUE(form->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->windowTitle().endsWith("named.txt)")) << form->windowTitle().toStdString();
+    EXPECT_EQ(child<QTableView>("Seznam")->model()->rowCount(), 2);
+    EXPECT_EQ(recentItems(), QStringList{path});
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("\n").toStdString();
+}
+
+TEST_F(OpeningFiles, AMissingFileNamedOnTheCommandLineIsReportedInTheOpenWindow)
+{
+    start();
+    ShowProgramWindows(*form, dir.filePath("missing.txt"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.front().contains(dir.filePath("missing.txt"))) << prompts.errors.front().toStdString();
+    EXPECT_TRUE(recentItems().isEmpty());
+}
+
+TEST_F(OpeningFiles, WithoutAFileTheWindowStartsEmpty)
+{
+    start();
+    ShowProgramWindows(*form, {});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->document().entries().isEmpty());
+    EXPECT_TRUE(prompts.errors.isEmpty());
+}
 
 TEST_F(OpeningFiles, AFileDroppedOnTheWindowIsLoadedAndTwoFilesAreRefused)
 {

@@ -65,16 +65,20 @@ echo "== --version and --help without a display"
 no_display=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
 [ "$("${no_display[@]}" "$program" --version)" = "WinOrba $version" ] || fail "--version"
 [ "$("${no_display[@]}" "$program" --help | wc -l)" -eq 1 ] || fail "--help"
-status=0
-QT_QPA_PLATFORM=offscreen "$program" --no-such-option 2>"$work/refusal" || status=$?
-[ "$status" -eq 2 ] && grep -q "^WinOrba: unexpected argument '--no-such-option'; usage: " "$work/refusal" ||
-    fail "an unknown argument gave status $status: $(cat "$work/refusal")"
+refused() {
+    local status=0
+    "${no_display[@]}" "$program" "$@" 2>"$work/refusal" || status=$?
+    [ "$status" -eq 2 ] && grep -qF "$refusal; usage: " "$work/refusal" ||
+        fail "$* gave status $status: $(cat "$work/refusal")"
+}
+refusal="WinOrba: unexpected argument '--no-such-option'" refused --no-such-option
+refusal="WinOrba: unexpected arguments 'a.txt b.txt'" refused -platform offscreen a.txt b.txt
 
 home="$work/home"
 mkdir -p "$home"
 start() {
     env -u XDG_CONFIG_HOME HOME="$home" QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$probe_plugins" \
-        QT_QPA_GENERIC_PLUGINS=winorbacaptionprobe timeout 120 "$program" >"$work/captions" ||
+        QT_QPA_GENERIC_PLUGINS=winorbacaptionprobe timeout 120 "$program" "$@" >"$work/captions" ||
         fail "the program did not start and close cleanly (status $?)"
 }
 shows() {
@@ -100,5 +104,14 @@ LC_ALL=C sed -i 's/^active=0/active=1/' "$own"
 start
 for caption in "Load" "Save" "Receive" "Open received file"; do shows "$caption"; done
 grep -q '^active=1' "$own" || fail "the user's choice of language was replaced"
+
+echo "== a start with a file shows it"
+named="$work/named file.txt"
+printf 'SFA $07.12.26 15:12:03$\r\nSDK   1  xx \\jmeno\\     1     0 0\r\nSDW     0  1 C00\r\nSDE\r\nSFE\r\n' >"$named"
+start "$named"
+grep -q '^Windows Orba (.*/named file\.txt)$' "$work/captions" || {
+    cat "$work/captions"
+    fail "the window does not show the file named on the command line"
+}
 
 echo "package test passed"
