@@ -25,6 +25,13 @@ void BackupCommand::run()
     if (!folder || !m_session.directoryShown())
         return;
     m_folder = *folder;
+    // The backup replaces files of its names: in a folder that holds anything
+    // already (an operator's own "directory.txt", say) nothing goes without a Yes.
+    const bool holdsFiles = !QDir(m_folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    if (holdsFiles && !m_prompts.askYesNo(&m_window, CodePage::toUnicode(m_texts.backupReplaces).arg(m_folder)))
+        return;
+    if (!m_session.directoryShown())
+        return;
     DeviceBackup backup(m_session, m_document, m_view, m_texts, m_folder);
     const DeviceBackup::Outcome outcome = backup.run();
     if (!outcome.cut)

@@ -79,4 +79,5 @@ struct KeptTexts {
     QByteArray saveEdits;        // 171: question before unsaved edits go; %1 the file the list shows
     QByteArray saveNewEdits;     // 172: the same for a list that is no file yet
     QByteArray writeBackEdits;   // 173: the same for an edited device file open On Line
+    QByteArray backupReplaces;   // 174: question before a backup goes to a folder that holds files; %1 the folder
 };

@@ -79,6 +79,7 @@ constexpr std::pair<const char *, QByteArray KeptTexts::*> keptTexts[] = {
     {"171", &KeptTexts::saveEdits},
     {"172", &KeptTexts::saveNewEdits},
     {"173", &KeptTexts::writeBackEdits},
+    {"174", &KeptTexts::backupReplaces},
 };
 
 } // namespace

@@ -26,9 +26,9 @@ protected:
         simulator = std::make_unique<DeviceSimulator>(
             DeviceSimulator::Options{.folder = deviceFolder.path(), .chunkSeed = 3, .maxChunk = 3, .baud = baud});
         ASSERT_EQ(simulator->start(), "");
-        writeLanguageFile(
-            "[Jazyk]\r\nPoradi=EN\r\nactive=0\r\n[EN]\r\n100=Back up\r\n108=Backup\r\n[ComPort1]\r\nPort=" +
-            simulator->portPath().toUtf8() + "\r\n");
+        writeLanguageFile("[Jazyk]\r\nPoradi=EN\r\nactive=0\r\n[EN]\r\n100=Back up\r\n108=Backup\r\n174=Replace files "
+                          "in %1?\r\n[ComPort1]\r\nPort=" +
+                          simulator->portPath().toUtf8() + "\r\n");
         start();
         prompts.folderAnswer = backupFolder;
     }
@@ -109,4 +109,25 @@ TEST_F(BackupWindow, EscapeStopsTheBackupAtOnceKeepingTheWholeFiles)
     EXPECT_TRUE(prompts.informations.first().contains("1 of 4 files stored"))
         << prompts.informations.first().toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return simulator->received().endsWith("*KORAX@EW$!*KORAX@BREAK$!"); }, 2000));
+}
+
+TEST_F(BackupWindow, AFolderThatHoldsFilesIsAskedAboutAndNoLeavesItAsItIs)
+{
+    begin(2, 1, 0);
+    QDir().mkpath(backupFolder);
+    TestFiles::write(QDir(backupFolder).filePath("directory.txt"), "the operator's own");
+    child<QAbstractButton>("cbOnLine")->click();
+    ASSERT_TRUE(directoryShown());
+    const QByteArray wireBefore = simulator->received();
+    prompts.yesNoAnswer = false;
+    chooseBackupFromThePopup();
+    ASSERT_EQ(prompts.yesNoQuestions.size(), 1);
+    EXPECT_TRUE(prompts.yesNoQuestions.front().contains(backupFolder)) << prompts.yesNoQuestions.front().toStdString();
+    EXPECT_EQ(stored(), QStringList{"directory.txt"});
+    EXPECT_EQ(TestFiles::read(QDir(backupFolder).filePath("directory.txt")), "the operator's own");
+    EXPECT_EQ(simulator->received(), wireBefore);
+
+    prompts.yesNoAnswer = true;
+    chooseBackupFromThePopup();
+    EXPECT_EQ(stored(), QStringList({"001 f01.txt", "002 f02.txt", "directory.txt"}));
 }

@@ -31,7 +31,7 @@ inline QList<QByteArray> languageKeys()
 {
     QList<QByteArray> keys;
     for (const auto &[first, last] : {std::pair(1, 12), std::pair(20, 31), std::pair(40, 46), std::pair(50, 53),
-                                      std::pair(60, 89), std::pair(100, 143), std::pair(170, 173)})
+                                      std::pair(60, 89), std::pair(100, 143), std::pair(170, 174)})
         for (int key = first; key <= last; ++key)
             keys.append(QByteArray::number(key));
     return keys;
