@@ -13,6 +13,13 @@ Document::Document(QObject *parent)
     m_announced = controlFacts();
 }
 
+// The undo stack goes after the members declared after it and clears itself on
+// the way: its last signals must not reach a document already half gone.
+Document::~Document()
+{
+    disconnect(&m_undoStack, nullptr, this, nullptr);
+}
+
 bool Document::listIsItsFile() const
 {
     return listSaved() && !m_headerEdited && m_openDialogFileName == m_fileName;

@@ -32,6 +32,7 @@ class Document : public QObject
     Q_OBJECT
 public:
     explicit Document(QObject *parent = nullptr);
+    ~Document() override;
 
     EntryModel &entries() { return m_entries; }
     const EntryModel &entries() const { return m_entries; }

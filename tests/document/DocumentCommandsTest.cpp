@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QUndoCommand>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace
 {
@@ -140,4 +143,14 @@ TEST_F(DocumentCommandsTest, TheListIsItsFileOnlyWhileAllOfThatHolds)
     document.markLoaded();
     document.adoptFileName(dir.filePath("receiving.txt"));
     EXPECT_FALSE(document.listIsItsFile());
+}
+
+TEST(DocumentLifetime, ADocumentWithEditsOnItsStackGoesWithoutAnnouncingAnything)
+{
+    auto document = std::make_unique<Document>();
+    document->undoStack().push(new QUndoCommand(QStringLiteral("an edit")));
+    int announced = 0;
+    QObject::connect(document.get(), &Document::changed, [&announced] { ++announced; });
+    document.reset();
+    EXPECT_EQ(announced, 0);
 }
