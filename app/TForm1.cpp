@@ -7,7 +7,7 @@
 #include "app/FileOpening.h"
 #include "app/HeaderValueStrip.h"
 #include "app/LanguageChoice.h"
-#include "app/ListColumnWidths.h"
+#include "app/ListColumnSizer.h"
 #include "app/ProgramFiles.h"
 #include "app/ShortcutKeyPreview.h"
 #include "app/TransferProgressPanel.h"
@@ -45,12 +45,10 @@
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSessionManager>
 #include <QStatusBar>
 #include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -278,8 +276,7 @@ void TForm1::buildList()
     // The operator may size any column; the others share what is left.
     Seznam->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     Seznam->horizontalHeader()->setHighlightSections(false);
-    connect(Seznam->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int column, int, int width) { keepColumnWidth(column, width); });
+    m_columns = new ListColumnSizer(*Seznam);
     // Tab leaves the list for the next control; the arrow keys move within it.
     Seznam->setTabKeyNavigation(false);
     Seznam->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -365,34 +362,6 @@ void TForm1::buildStatusLine()
 void TForm1::placeProgressPanel()
 {
     Progress->placeOver(Seznam->geometry());
-}
-
-void TForm1::resizeListColumns()
-{
-    // The widest number as the list draws it in its font: the cell the style
-    // needs for the text, and the grid line.
-    QStyleOptionViewItem cell;
-    cell.initFrom(Seznam);
-    cell.font = Seznam->font();
-    cell.fontMetrics = QFontMetrics(cell.font);
-    cell.features = QStyleOptionViewItem::HasDisplay;
-    int widest = 0;
-    for (const char *number : WidestNumbers) {
-        cell.text = QLatin1StringView(number);
-        widest =
-            std::max(widest, Seznam->style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, {}, Seznam).width());
-    }
-    const auto widths =
-        ComputeListColumnWidths(Seznam->viewport()->width(), NumberColumnWidth(widest + 1), m_chosenColumnWidths);
-    const QScopedValueRollback sizing(m_sizingColumns, true);
-    for (int column = 0; column < EntryModel::ColumnCount; ++column)
-        Seznam->setColumnWidth(column, widths[static_cast<size_t>(column)]);
-}
-
-void TForm1::keepColumnWidth(int column, int width)
-{
-    if (!m_sizingColumns && column >= 0 && column < EntryModel::ColumnCount)
-        m_chosenColumnWidths[static_cast<size_t>(column)] = width;
 }
 
 void TForm1::setKeyboardOrder()
@@ -873,7 +842,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         return SeznamKeyDown(static_cast<QKeyEvent *>(event)->key());
     if ((watched == Seznam->viewport() && event->type() == QEvent::Resize) ||
         (watched == Seznam && event->type() == QEvent::FontChange)) {
-        resizeListColumns();
+        m_columns->fit();
         placeProgressPanel();
     }
     return QMainWindow::eventFilter(watched, event);

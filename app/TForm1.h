@@ -23,6 +23,7 @@ class ContactLabel;
 class FileOpening;
 class FindCommand;
 class HeaderValueStrip;
+class ListColumnSizer;
 class Prompts;
 class QAction;
 class QCheckBox;
@@ -172,9 +173,6 @@ private:
     void buildKeyPreview();
     void fitToCaptions();
     void placeProgressPanel();
-    void resizeListColumns();
-    // A column the operator sized keeps its width from then on.
-    void keepColumnWidth(int column, int width);
     void showError(const QString &message);
     void showLoadedList();
     // The document changed: the controls, the Undo and Redo items and the title follow it.
@@ -199,8 +197,7 @@ private:
     LanguageRows m_languageRows;
     QtTranslation m_qtTranslation;
     // The widths the operator gave the list's columns (0: none).
-    std::array<int, 4> m_chosenColumnWidths{};
-    bool m_sizingColumns = false;
+    ListColumnSizer *m_columns = nullptr;
 
     QFrame *Panel_Tlacitka = nullptr;
     QPushButton *btnNacti = nullptr;
